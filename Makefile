@@ -1,0 +1,58 @@
+# Entry points for people and CI. Every target first makes sure the Debian
+# packages are there, then configures and builds; each can be run again.
+
+BUILD_DIR   ?= build
+FUZZ_DIR    ?= build-fuzz
+BUILD_TYPE  ?= RelWithDebInfo
+# CI builds treat warnings as errors; local builds only show them.
+WERROR      := $(if $(CI),ON,OFF)
+JOBS        ?= $(shell nproc 2>/dev/null || echo 2)
+FUZZ_RUNS   ?= 10000000
+FUZZ_SMOKE_SECONDS ?= 5
+
+CMAKE_CONFIGURE = cmake -S . -G Ninja -DZANDREL_WERROR=$(WERROR)
+
+.PHONY: all deps configure build run test bench fuzz fuzz-build fuzz-smoke format clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+configure: deps
+	@$(CMAKE_CONFIGURE) -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD_DIR) --parallel $(JOBS)
+
+run: build
+	$(BUILD_DIR)/zandrel
+
+test: build fuzz-smoke
+	ctest --test-dir $(BUILD_DIR) --output-on-failure --parallel $(JOBS)
+
+bench: build
+	$(BUILD_DIR)/bench/bench_convert --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+fuzz-build: deps
+	@CC=clang CXX=clang++ $(CMAKE_CONFIGURE) -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DZANDREL_BUILD_GUI=OFF -DZANDREL_BUILD_TESTS=OFF -DZANDREL_BUILD_BENCH=OFF \
+		-DZANDREL_BUILD_FUZZ=ON >/dev/null
+	@cmake --build $(FUZZ_DIR) --parallel $(JOBS)
+
+# New inputs go to the build folder; the committed seeds stay as they are.
+fuzz: fuzz-build
+	@mkdir -p $(FUZZ_DIR)/corpus
+	$(FUZZ_DIR)/fuzz/fuzz_convertentry -runs=$(FUZZ_RUNS) -print_final_stats=1 \
+		$(FUZZ_DIR)/corpus fuzz/corpus
+
+fuzz-smoke: fuzz-build
+	@mkdir -p $(FUZZ_DIR)/corpus
+	$(FUZZ_DIR)/fuzz/fuzz_convertentry -max_total_time=$(FUZZ_SMOKE_SECONDS) \
+		-print_final_stats=1 $(FUZZ_DIR)/corpus fuzz/corpus
+
+format: configure
+	@cmake --build $(BUILD_DIR) --target format
+
+clean:
+	rm -rf $(BUILD_DIR) $(FUZZ_DIR)

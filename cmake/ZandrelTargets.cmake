@@ -1,0 +1,47 @@
+# Settings shared by every target of the project, applied per target.
+
+function(zandrel_configure_target target)
+    target_compile_definitions(${target} PRIVATE
+        QT_NO_CAST_FROM_ASCII
+        QT_NO_CAST_TO_ASCII
+        QT_USE_QSTRINGBUILDER
+        QT_NO_URL_CAST_FROM_STRING
+        QT_DISABLE_DEPRECATED_UP_TO=0x060400)
+    if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+        target_compile_options(${target} PRIVATE
+            -Wall -Wextra -Wpedantic -Wold-style-cast -Wnon-virtual-dtor -Woverloaded-virtual
+            -Wshadow -Wconversion -Wsign-conversion)
+        if(ZANDREL_WERROR)
+            target_compile_options(${target} PRIVATE -Werror)
+        endif()
+    elseif(MSVC)
+        target_compile_options(${target} PRIVATE /W4 /utf-8 $<$<BOOL:${ZANDREL_WERROR}>:/WX>)
+    endif()
+endfunction()
+
+# One QtTest program is one CTest test, run offscreen with a fixed locale.
+function(zandrel_add_qtest name)
+    cmake_parse_arguments(PARSE_ARGV 1 ARG "" "" "SOURCES;LIBRARIES")
+    qt_add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE Qt6::Test ${ARG_LIBRARIES})
+    zandrel_configure_target(${name})
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=en_US.UTF-8;LC_ALL=;LANGUAGE="
+        TIMEOUT 120)
+endfunction()
+
+function(zandrel_add_format_target)
+    find_program(CLANG_FORMAT_EXECUTABLE NAMES clang-format clang-format-14)
+    if(NOT CLANG_FORMAT_EXECUTABLE)
+        return()
+    endif()
+    file(GLOB_RECURSE sources CONFIGURE_DEPENDS
+        "${PROJECT_SOURCE_DIR}/*.cpp" "${PROJECT_SOURCE_DIR}/*.h")
+    list(FILTER sources EXCLUDE REGEX "/build[^/]*/")
+    add_custom_target(format
+        COMMAND ${CLANG_FORMAT_EXECUTABLE} -i ${sources}
+        WORKING_DIRECTORY "${PROJECT_SOURCE_DIR}"
+        COMMENT "Formatting sources with clang-format"
+        VERBATIM)
+endfunction()

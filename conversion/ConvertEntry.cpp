@@ -1,0 +1,34 @@
+#include "ConvertEntry.h"
+
+#include "NumberFormat.h"
+#include "NumberText.h"
+
+#include <cmath>
+
+namespace Conversion {
+
+std::optional<QString> ConvertEntry(const ConversionRule& rule, QStringView text,
+                                    const QLocale& locale)
+{
+    if (text.isEmpty()) {
+        return std::nullopt;
+    }
+    // Looked up once: a system locale answers through a slow query.
+    const QString decimalPoint = locale.decimalPoint();
+    // The numeric test and the conversion are one parse: a text is numeric
+    // exactly when it converts, so there is no second pass to disagree.
+    const std::optional<double> value = Runtime::ToDouble(text, decimalPoint);
+    if (!value) {
+        return std::nullopt;
+    }
+    const double product = *value * rule.Factor;
+    // A product beyond the range of a double (an input near the largest
+    // double times 39.37) is treated like any other text that is not a
+    // usable number, instead of ending the program.
+    if (!std::isfinite(product)) {
+        return std::nullopt;
+    }
+    return Runtime::Format(product, rule.Pattern, decimalPoint);
+}
+
+} // namespace Conversion

@@ -1,0 +1,77 @@
+// Feeds arbitrary UTF-16 text to the conversion, in the C and a German
+// locale, and checks the properties every caller relies on.
+#include "ConvertEntry.h"
+#include "NumberText.h"
+
+#include <QLocale>
+#include <QString>
+
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+// An accepted result is "-?digits<sep>digits" with exactly `decimals`
+// digits after the separator, and never a negative zero.
+bool hasPatternShape(const QString& text, qsizetype decimals, QChar separator)
+{
+    qsizetype i = 0;
+    if (i < text.size() && text[i] == u'-') {
+        ++i;
+    }
+    const qsizetype intStart = i;
+    bool allZero = true;
+    while (i < text.size() && text[i].isDigit() && text[i].unicode() < 128) {
+        allZero = allZero && text[i] == u'0';
+        ++i;
+    }
+    if (i == intStart || i >= text.size() || text[i] != separator) {
+        return false;
+    }
+    ++i;
+    const qsizetype fracStart = i;
+    while (i < text.size() && text[i] >= u'0' && text[i] <= u'9') {
+        allZero = allZero && text[i] == u'0';
+        ++i;
+    }
+    if (i != text.size() || i - fracStart != decimals) {
+        return false;
+    }
+    return !(text[0] == u'-' && allZero);
+}
+
+void check(const QString& text, const QLocale& locale)
+{
+    const QChar separator = locale.decimalPoint().front();
+    const Conversion::ConversionRule* rules[] = {&Conversion::MmToMil, &Conversion::MilToMm};
+    for (const auto* rule : rules) {
+        const std::optional<QString> result = Conversion::ConvertEntry(*rule, text, locale);
+        const qsizetype decimals = rule->Pattern.size() - rule->Pattern.indexOf(u'.') - 1;
+        if (result && !hasPatternShape(*result, decimals, separator)) {
+            std::abort();
+        }
+    }
+    if (Runtime::IsNumeric(text, locale)) {
+        const std::optional<double> value = Runtime::ToDouble(text, locale);
+        if (!value || !std::isfinite(*value)) {
+            std::abort();
+        }
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    static const QLocale c = QLocale::c();
+    static const QLocale german(QLocale::German, QLocale::Germany);
+
+    QString text(qsizetype(size / 2), Qt::Uninitialized);
+    std::memcpy(text.data(), data, size / 2 * 2);
+    check(text, c);
+    check(text, german);
+    return 0;
+}
