@@ -1,0 +1,45 @@
+#include "ErrorReport.h"
+
+#include "RuntimeError.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+
+namespace Runtime {
+
+namespace {
+
+QString meaning(int number)
+{
+    switch (number) {
+    case RuntimeError::InvalidProcedureCall:
+        return QStringLiteral("程序呼叫或引數不正確");
+    case RuntimeError::Overflow:
+        return QStringLiteral("溢位");
+    case RuntimeError::InternalError:
+        return QStringLiteral("內部錯誤");
+    default:
+        return QStringLiteral("應用程式定義或物件定義錯誤");
+    }
+}
+
+} // namespace
+
+QString UnhandledErrorMessage(int number, const QString& detail)
+{
+    QString message = QStringLiteral("執行階段錯誤 '%1':\n\n%2").arg(number).arg(meaning(number));
+    if (!detail.isEmpty()) {
+        message += u"\n\n"_qs + detail;
+    }
+    return message;
+}
+
+void ReportUnhandledError(int number, const QString& detail)
+{
+    QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(),
+                    UnhandledErrorMessage(number, detail), QMessageBox::Ok);
+    box.setObjectName(QStringLiteral("UnhandledErrorBox"));
+    box.exec();
+}
+
+} // namespace Runtime

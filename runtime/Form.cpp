@@ -1,0 +1,10 @@
+#include "Form.h"
+
+namespace Runtime {
+
+Form::Form(QWidget* parent)
+    : QWidget(parent)
+{
+}
+
+} // namespace Runtime

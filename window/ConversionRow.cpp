@@ -1,0 +1,28 @@
+#include "ConversionRow.h"
+
+#include "Clipboard.h"
+#include "ConvertEntry.h"
+
+#include <QLineEdit>
+
+ConversionRow::ConversionRow(QLineEdit* input, QLineEdit* result,
+                             const Conversion::ConversionRule& rule, QObject* parent)
+    : QObject(parent)
+    , m_input(input)
+    , m_result(result)
+    , m_rule(rule)
+{
+    connect(m_input, &QLineEdit::textChanged, this, &ConversionRow::onChange);
+}
+
+void ConversionRow::onChange()
+{
+    const std::optional<QString> result = Conversion::ConvertEntry(m_rule, m_input->text());
+    if (!result) {
+        return; // not a number: the result and the clipboard stay as they are
+    }
+    m_result->setText(*result);
+    // The clipboard gets the text as the result box holds it, never a copy
+    // that could differ from what the user sees.
+    Runtime::Clipboard::instance().SetText(m_result->text());
+}

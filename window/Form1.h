@@ -1,0 +1,49 @@
+#pragma once
+
+#include "Form.h"
+
+class ConversionRow;
+class EntryBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The program's one window: two conversion rows, millimetres to mils above
+// and mils to millimetres below, separated by a line, and an exit button.
+class Form1 : public Runtime::Form
+{
+    Q_OBJECT
+
+public:
+    explicit Form1(QWidget* parent = nullptr);
+
+    // Shows the window, then puts the caret into the mil input with its
+    // text selected, ready to be overwritten.
+    void Load() override;
+
+private:
+    void createControls();
+    void placeControls();
+    void setTabOrder();
+    void connectEvents();
+    void connectEntryBox(EntryBox* box);
+
+    void Command1_Click();
+
+    EntryBox* Text1 = nullptr;
+    QLineEdit* Text2 = nullptr;
+    EntryBox* Text3 = nullptr;
+    QLineEdit* Text4 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QFrame* Line1 = nullptr;
+    QPushButton* Command1 = nullptr;
+
+    ConversionRow* m_millimetreRow = nullptr;
+    ConversionRow* m_milRow = nullptr;
+};
