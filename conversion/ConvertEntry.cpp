@@ -13,8 +13,7 @@ std::optional<QString> ConvertEntry(const ConversionRule& rule, QStringView text
     if (text.isEmpty()) {
         return std::nullopt;
     }
-    // Looked up once: a system locale answers through a slow query.
-    const QString decimalPoint = locale.decimalPoint();
+    const QString decimalPoint = Runtime::DecimalPoint(locale);
     // The numeric test and the conversion are one parse: a text is numeric
     // exactly when it converts, so there is no second pass to disagree.
     const std::optional<double> value = Runtime::ToDouble(text, decimalPoint);

@@ -1,12 +1,13 @@
 #include "NumberFormat.h"
 
+#include "NumberText.h"
 #include "RuntimeError.h"
 
-#include <QVarLengthArray>
-
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 
 namespace Runtime {
 
@@ -35,32 +36,38 @@ FixedPattern parsePattern(QStringView pattern)
     return {intPart.size(), fracPart.size()};
 }
 
-// The value as 15 significant decimal digits d1..d15 and the place of the
-// decimal point: value = 0.d1d2...d15 * 10^point.
+// A decimal as significant digits d1 d2 ... and the place of the decimal
+// point: value = 0.d1d2... * 10^point. No digits means zero. At most 17
+// digits come from a double, and rounding can add one.
 struct Decimal {
-    QVarLengthArray<char, 32> digits;
-    qsizetype point = 0;
+    std::array<char, 24> digits{};
+    int count = 0;
+    int point = 0;
+
+    [[nodiscard]] char16_t at(qsizetype place) const
+    {
+        return place >= 0 && place < count ? char16_t(digits[std::size_t(place)]) : u'0';
+    }
 };
 
-Decimal toDecimal(double magnitude)
+// Reads std::to_chars' scientific form, "d[.ddd]e[+-]xx".
+Decimal fromScientific(const char* first, const char* last)
 {
-    char buffer[32];
-    const auto result = std::to_chars(std::begin(buffer), std::end(buffer), magnitude,
-                                      std::chars_format::scientific, SignificantDigits - 1);
-    // buffer holds "d.dddddddddddddde[+-]xx"
     Decimal decimal;
-    const char* p = buffer;
-    for (; p != result.ptr && *p != 'e'; ++p) {
-        if (*p != '.') {
-            decimal.digits.append(*p);
-        }
+    const char* e = static_cast<const char*>(std::memchr(first, 'e', std::size_t(last - first)));
+    decimal.digits[0] = first[0];
+    decimal.count = 1;
+    if (first + 1 < e) { // first[1] is the point
+        const auto fraction = std::size_t(e - first - 2);
+        std::memcpy(decimal.digits.data() + 1, first + 2, fraction);
+        decimal.count += int(fraction);
     }
-    const char* exponentStart = p + 1;
-    if (exponentStart != result.ptr && *exponentStart == '+') {
+    const char* exponentStart = e + 1;
+    if (*exponentStart == '+') {
         ++exponentStart; // from_chars takes no plus sign
     }
     int exponent = 0;
-    std::from_chars(exponentStart, result.ptr, exponent);
+    std::from_chars(exponentStart, last, exponent);
     decimal.point = exponent + 1;
     return decimal;
 }
@@ -69,35 +76,67 @@ Decimal toDecimal(double magnitude)
 void roundTo(Decimal& decimal, qsizetype decimals)
 {
     const qsizetype keep = decimal.point + decimals;
-    if (keep >= decimal.digits.size()) {
+    if (keep >= decimal.count) {
         return;
     }
     if (keep < 0) {
-        decimal.digits.clear();
+        decimal.count = 0;
         return;
     }
-    const bool up = decimal.digits[keep] >= '5';
-    decimal.digits.resize(keep);
+    char* digits = decimal.digits.data();
+    const bool up = digits[keep] >= '5';
+    decimal.count = int(keep);
     if (!up) {
         return;
     }
     qsizetype i = keep;
-    while (i > 0 && decimal.digits[i - 1] == '9') {
-        decimal.digits[--i] = '0';
+    while (i > 0 && digits[i - 1] == '9') {
+        digits[--i] = '0';
     }
     if (i > 0) {
-        ++decimal.digits[i - 1];
+        ++digits[i - 1];
     } else {
-        decimal.digits.insert(decimal.digits.cbegin(), '1');
+        // All nines: 0.999 becomes 1.000, one place further left.
+        std::memmove(digits + 1, digits, std::size_t(decimal.count));
+        digits[0] = '1';
+        ++decimal.count;
         ++decimal.point;
     }
+}
+
+// The magnitude correctly rounded to 15 significant digits.
+//
+// Fixed-precision printing is several times slower than the shortest
+// round-trip digits, so those come first. With 15 digits or fewer they are
+// the answer: 15-digit decimals lie more than four doubles apart, so the one
+// that reads back as the value is also the one nearest to it. With more,
+// rounding them again is only wrong where a 15-digit midpoint lies between
+// them and the value; they are less than a ninth of a 15-digit unit from the
+// value, so only a 16th digit from 3 to 6 needs the exact digits.
+Decimal toDecimal(double magnitude)
+{
+    char buffer[32];
+    auto result = std::to_chars(std::begin(buffer), std::end(buffer), magnitude,
+                                std::chars_format::scientific);
+    Decimal decimal = fromScientific(buffer, result.ptr);
+    if (decimal.count <= SignificantDigits) {
+        return decimal;
+    }
+    const char next = decimal.digits[SignificantDigits];
+    if (next < '3' || next > '6') {
+        roundTo(decimal, SignificantDigits - decimal.point);
+        return decimal;
+    }
+    result = std::to_chars(std::begin(buffer), std::end(buffer), magnitude,
+                           std::chars_format::scientific, SignificantDigits - 1);
+    return fromScientific(buffer, result.ptr);
 }
 
 } // namespace
 
 QString Format(double value, QStringView pattern, const QLocale& locale)
 {
-    return Format(value, pattern, locale.decimalPoint());
+    return Format(value, pattern, DecimalPoint(locale));
 }
 
 QString Format(double value, QStringView pattern, QStringView decimalPoint)
@@ -113,29 +152,27 @@ QString Format(double value, QStringView pattern, QStringView decimalPoint)
         decimal = toDecimal(std::fabs(value));
         roundTo(decimal, fixed.decimals);
     }
-    // After rounding, the digits are either empty (zero) or start nonzero.
-    const bool isZero = decimal.digits.isEmpty();
-    const auto digitAt = [&decimal](qsizetype place) -> char16_t {
-        return place >= 0 && place < decimal.digits.size() ? char16_t(decimal.digits[place]) : u'0';
-    };
-    const qsizetype intDigits = std::max(fixed.minIntDigits, isZero ? 0 : decimal.point);
+    // After rounding, the digits are either none (zero) or start nonzero.
+    const bool isZero = decimal.count == 0;
+    const bool negative = std::signbit(value) && !isZero;
+    const qsizetype intDigits = std::max(fixed.minIntDigits, isZero ? qsizetype(0) : decimal.point);
+    const qsizetype separator = fixed.decimals > 0 ? decimalPoint.size() : 0;
 
-    // Built in a local buffer and turned into a QString once: appending
-    // character by character to a QString costs more than the formatting.
-    QVarLengthArray<char16_t, 64> text;
-    if (std::signbit(value) && !isZero) {
-        text.append(u'-');
+    // Written in place: appending character by character costs more than
+    // all of the formatting.
+    QString text((negative ? 1 : 0) + intDigits + separator + fixed.decimals, Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    if (negative) {
+        *out++ = u'-';
     }
     for (qsizetype i = 0; i < intDigits; ++i) {
-        text.append(digitAt(decimal.point - intDigits + i));
+        *out++ = decimal.at(decimal.point - intDigits + i);
     }
-    if (fixed.decimals > 0) {
-        text.append(decimalPoint.utf16(), decimalPoint.size());
-        for (qsizetype i = 0; i < fixed.decimals; ++i) {
-            text.append(digitAt(decimal.point + i));
-        }
+    out = std::copy(decimalPoint.utf16(), decimalPoint.utf16() + separator, out);
+    for (qsizetype i = 0; i < fixed.decimals; ++i) {
+        *out++ = decimal.at(decimal.point + i);
     }
-    return QString(reinterpret_cast<const QChar*>(text.constData()), text.size());
+    return text;
 }
 
 } // namespace Runtime

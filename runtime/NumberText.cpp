@@ -31,6 +31,9 @@ public:
         : m_text(text)
         , m_separator(separator)
     {
+        // Every character of the text gives at most one ASCII character, so
+        // the copy needs no growing, and append() never reallocates.
+        m_ascii.reserve(text.size());
     }
 
     bool scan()
@@ -66,6 +69,7 @@ public:
 
     const QVarLengthArray<char, 64>& ascii() const { return m_ascii; }
 
+
     // Whether the magnitude of the number is below one, judged from the place
     // of its first significant digit; false for zero.
     bool magnitudeBelowOne() const
@@ -86,6 +90,7 @@ public:
         return place + m_exponent <= 0;
     }
     bool negative() const { return !m_ascii.isEmpty() && m_ascii.front() == '-'; }
+
 
 private:
     bool peek(char16_t c) const { return m_pos < m_text.size() && m_text[m_pos] == c; }
@@ -115,10 +120,13 @@ private:
     {
         const qsizetype start = m_pos;
         while (m_pos < m_text.size() && isAsciiDigit(m_text[m_pos])) {
-            m_ascii.append(static_cast<char>(m_text[m_pos].unicode()));
             ++m_pos;
         }
         *run = m_text.sliced(start, m_pos - start);
+        const qsizetype at = m_ascii.size();
+        m_ascii.resize(at + run->size());
+        std::transform(run->begin(), run->end(), m_ascii.begin() + at,
+                       [](QChar c) { return static_cast<char>(c.unicode()); });
         return run->size();
     }
 
@@ -157,9 +165,23 @@ private:
 
 } // namespace
 
+QString DecimalPoint(const QLocale& locale)
+{
+    struct Cache {
+        QLocale locale;
+        QString decimalPoint;
+    };
+    thread_local Cache cache{QLocale::c(), QLocale::c().decimalPoint()};
+    // QLocale compares by its data and options: cheap, unlike the query.
+    if (!(cache.locale == locale)) {
+        cache = {locale, locale.decimalPoint()};
+    }
+    return cache.decimalPoint;
+}
+
 std::optional<double> ToDouble(QStringView text, const QLocale& locale)
 {
-    return ToDouble(text, locale.decimalPoint());
+    return ToDouble(text, DecimalPoint(locale));
 }
 
 std::optional<double> ToDouble(QStringView text, QStringView decimalPoint)

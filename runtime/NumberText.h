@@ -24,6 +24,10 @@ namespace Runtime {
 // too small for a double becomes a subnormal or a zero of the text's sign.
 [[nodiscard]] std::optional<double> ToDouble(QStringView text, const QLocale& locale = QLocale());
 
+// The locale's decimal separator. Asking a system locale costs more than a
+// whole parse, so the answer for the last locale asked is kept.
+[[nodiscard]] QString DecimalPoint(const QLocale& locale);
+
 // The same with the decimal separator given, for callers that look up the
 // locale once: asking a system locale for its separator costs more than
 // the whole parse.

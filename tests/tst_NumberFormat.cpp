@@ -1,7 +1,12 @@
 #include "NumberFormat.h"
 #include "RuntimeError.h"
 
+#include <QRandomGenerator>
 #include <QTest>
+
+#include <bit>
+#include <cstdio>
+#include <cstdlib>
 
 #include <cmath>
 #include <limits>
@@ -16,6 +21,8 @@ private slots:
     void format_data();
     void format();
     void largeValuesPrintAllDigits();
+    void agreesWithExactDigits_data();
+    void agreesWithExactDigits();
     void localeSeparator_data();
     void localeSeparator();
     void badArguments_data();
@@ -77,6 +84,55 @@ void TestNumberFormat::largeValuesPrintAllDigits()
     QVERIFY(text.startsWith(u"179769313486232"));
     QCOMPARE(text.sliced(15, 309 - 15), QString(309 - 15, u'0'));
     QVERIFY(text.endsWith(u".00"));
+}
+
+void TestNumberFormat::agreesWithExactDigits_data()
+{
+    QTest::addColumn<int>("kind");
+
+    QTest::newRow("any bit pattern") << 0;
+    QTest::newRow("products of short decimals") << 1;
+    QTest::newRow("near 15-digit midpoints") << 2;
+}
+
+// The formatter takes shortcuts to the 15 significant digits; the C
+// library's exact printing is the reference. A value and the double nearest
+// to its exact 15-digit rounding must format alike.
+void TestNumberFormat::agreesWithExactDigits()
+{
+    QFETCH(int, kind);
+
+    QRandomGenerator random(20261208u + quint32(kind));
+    for (int i = 0; i < 100'000; ++i) {
+        double value = 0.0;
+        if (kind == 0) {
+            do {
+                value = std::bit_cast<double>(random.generate64());
+            } while (!std::isfinite(value));
+        } else if (kind == 1) {
+            const double input = double(random.bounded(100'000'000)) / 1000.0;
+            value = input * (random.bounded(2) ? 39.37 : 0.0254);
+        } else {
+            // d.dddddddddddddd5 * 10^e: exactly between two 15-digit decimals.
+            char text[40];
+            std::snprintf(text, sizeof text, "%llu5e%d",
+                          static_cast<unsigned long long>(random.bounded(100'000'000'000'000'0ull)),
+                          int(random.bounded(40)) - 20);
+            value = std::strtod(text, nullptr);
+        }
+        char exact[40];
+        std::snprintf(exact, sizeof exact, "%.14e", value);
+        const double rounded = std::strtod(exact, nullptr);
+        for (const QStringView pattern : {u"0.00", u"0.000"}) {
+            const QString expected = Format(rounded, pattern, QLocale::c());
+            const QString actual = Format(value, pattern, QLocale::c());
+            if (actual != expected) {
+                QFAIL(qPrintable(QStringLiteral("%1 (%2): %3, expected %4")
+                                     .arg(value, 0, 'g', 17)
+                                     .arg(QString::fromLatin1(exact), actual, expected)));
+            }
+        }
+    }
 }
 
 void TestNumberFormat::localeSeparator_data()
