@@ -19,6 +19,11 @@ function(zandrel_configure_target target)
     endif()
 endfunction()
 
+# Qt wants a private runtime folder; tests get one in the build tree.
+set(ZANDREL_TEST_RUNTIME_DIR "${CMAKE_BINARY_DIR}/test-runtime")
+file(MAKE_DIRECTORY "${ZANDREL_TEST_RUNTIME_DIR}")
+file(CHMOD "${ZANDREL_TEST_RUNTIME_DIR}" DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+
 # One QtTest program is one CTest test, run offscreen with a fixed locale.
 function(zandrel_add_qtest name)
     cmake_parse_arguments(PARSE_ARGV 1 ARG "" "" "SOURCES;LIBRARIES")
@@ -27,7 +32,7 @@ function(zandrel_add_qtest name)
     zandrel_configure_target(${name})
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=en_US.UTF-8;LC_ALL=;LANGUAGE="
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=en_US.UTF-8;LC_ALL=;LANGUAGE=;XDG_RUNTIME_DIR=${ZANDREL_TEST_RUNTIME_DIR}"
         TIMEOUT 120)
 endfunction()
 

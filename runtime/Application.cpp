@@ -1,7 +1,7 @@
 #include "Application.h"
 
 #include "ErrorReport.h"
-#include "RuntimeError.h"
+#include "EventProcedure.h"
 
 #include <QEvent>
 
@@ -56,14 +56,12 @@ bool Application::notify(QObject* receiver, QEvent* event)
     if (m_ended && reachesHandlers(event)) {
         return true;
     }
+    // The last line of defence, for event handlers that are overrides rather
+    // than connected procedures (see EventProcedure()).
     try {
         return QApplication::notify(receiver, event);
-    } catch (const RuntimeError& error) {
-        reportAndEnd(error.number(), error.text());
-    } catch (const std::exception& error) {
-        reportAndEnd(RuntimeError::InternalError, QString::fromLocal8Bit(error.what()));
     } catch (...) {
-        reportAndEnd(RuntimeError::InternalError, QString());
+        reportAndEnd(std::current_exception());
     }
     return true;
 }
@@ -74,14 +72,26 @@ void Application::end(int status)
     QCoreApplication::exit(status);
 }
 
-void Application::reportAndEnd(int number, const QString& text)
+void Application::reportAndEnd(std::exception_ptr error)
 {
-    if (m_ended) {
+    if (m_ended || m_reporting) {
         return; // already on the way out: one report is enough
     }
-    m_ended = true;
-    ReportUnhandledError(number, text);
-    QCoreApplication::exit(UnhandledErrorStatus);
+    // The report's own box must still take input and close; while it is up,
+    // its modality keeps the user away from the program's windows.
+    m_reporting = true;
+    ReportUnhandledError(error);
+    end(UnhandledErrorStatus);
+}
+
+void EndWithUnhandledError(std::exception_ptr error) noexcept
+{
+    if (Application* app = Application::instance()) {
+        app->reportAndEnd(error);
+    } else {
+        ReportUnhandledError(error);
+        QCoreApplication::exit(Application::UnhandledErrorStatus);
+    }
 }
 
 } // namespace Runtime

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include <exception>
+
 namespace Runtime {
 
 // The application object. It is the last-chance handler for errors: Qt
@@ -30,10 +32,14 @@ public:
 
     [[nodiscard]] static Application* instance();
 
+    // Reports an error that no handler caught, then ends the program with
+    // UnhandledErrorStatus. Only the first report is shown.
+    void reportAndEnd(std::exception_ptr error);
+
 private:
-    void reportAndEnd(int number, const QString& text);
 
     bool m_ended = false;
+    bool m_reporting = false;
 };
 
 } // namespace Runtime

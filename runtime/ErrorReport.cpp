@@ -42,4 +42,17 @@ void ReportUnhandledError(int number, const QString& detail)
     box.exec();
 }
 
+void ReportUnhandledError(std::exception_ptr error)
+{
+    try {
+        std::rethrow_exception(error);
+    } catch (const RuntimeError& runtimeError) {
+        ReportUnhandledError(runtimeError.number(), runtimeError.text());
+    } catch (const std::exception& otherError) {
+        ReportUnhandledError(RuntimeError::InternalError, QString::fromLocal8Bit(otherError.what()));
+    } catch (...) {
+        ReportUnhandledError(RuntimeError::InternalError, QString());
+    }
+}
+
 } // namespace Runtime

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <exception>
+
 namespace Runtime {
 
 // The message for an error that no handler caught, in Traditional Chinese
@@ -12,5 +14,9 @@ namespace Runtime {
 // Shows UnhandledErrorMessage() in a modal message box and returns when the
 // user has read it. Ending the program is the caller's business.
 void ReportUnhandledError(int number, const QString& detail);
+
+// The same for a caught exception: a RuntimeError gives its own number and
+// text, anything else is reported as an internal error.
+void ReportUnhandledError(std::exception_ptr error);
 
 } // namespace Runtime

@@ -2,7 +2,6 @@
 
 #include "Application.h"
 #include "ErrorReport.h"
-#include "RuntimeError.h"
 
 #include <exception>
 
@@ -23,11 +22,8 @@ int Start(int& argc, char** argv, const ProgramHeader& header)
     try {
         form = header.createStartupForm();
         form->Load();
-    } catch (const RuntimeError& error) {
-        ReportUnhandledError(error.number(), error.text());
-        return Application::UnhandledErrorStatus;
-    } catch (const std::exception& error) {
-        ReportUnhandledError(RuntimeError::InternalError, QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        ReportUnhandledError(std::current_exception());
         return Application::UnhandledErrorStatus;
     }
     return QCoreApplication::exec();

@@ -2,6 +2,7 @@
 
 #include "Clipboard.h"
 #include "ConvertEntry.h"
+#include "EventProcedure.h"
 
 #include <QLineEdit>
 
@@ -12,7 +13,8 @@ ConversionRow::ConversionRow(QLineEdit* input, QLineEdit* result,
     , m_result(result)
     , m_rule(rule)
 {
-    connect(m_input, &QLineEdit::textChanged, this, &ConversionRow::onChange);
+    connect(m_input, &QLineEdit::textChanged, this,
+            Runtime::EventProcedure([this] { onChange(); }));
 }
 
 void ConversionRow::onChange()

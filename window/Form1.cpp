@@ -2,6 +2,7 @@
 
 #include "ConversionRow.h"
 #include "EntryBox.h"
+#include "EventProcedure.h"
 #include "Program.h"
 #include "SelectEntry.h"
 #include "Twips.h"
@@ -146,7 +147,8 @@ void Form1::connectEvents()
     m_milRow = new ConversionRow(Text3, Text4, Conversion::MilToMm, this);
     connectEntryBox(Text1);
     connectEntryBox(Text3);
-    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command1, &QPushButton::clicked, this,
+            Runtime::EventProcedure([this] { Command1_Click(); }));
 }
 
 // Both input boxes behave alike: entered, clicked or confirmed with Enter,
@@ -154,12 +156,13 @@ void Form1::connectEvents()
 // where it is and presses no button.
 void Form1::connectEntryBox(EntryBox* box)
 {
-    connect(box, &EntryBox::gotFocus, this, [box] { SelectEntry(box); });
-    connect(box, &EntryBox::clicked, this, [box] { SelectEntry(box); });
-    connect(box, &EntryBox::enterPressed, this, [box] {
-        box->setFocus(Qt::OtherFocusReason);
-        SelectEntry(box);
-    });
+    using Runtime::EventProcedure;
+    connect(box, &EntryBox::gotFocus, this, EventProcedure([box] { SelectEntry(box); }));
+    connect(box, &EntryBox::clicked, this, EventProcedure([box] { SelectEntry(box); }));
+    connect(box, &EntryBox::enterPressed, this, EventProcedure([box] {
+                box->setFocus(Qt::OtherFocusReason);
+                SelectEntry(box);
+            }));
 }
 
 void Form1::Load()

@@ -1,0 +1,182 @@
+#include "FormHarness.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QTest>
+
+namespace {
+
+// One user action in an input box.
+enum class Action { Click, Type, SelectAllDelete, Backspace };
+
+struct Step {
+    Action action;
+    QString keys;     // for Type
+    QString result;   // the row's result box afterwards
+    QString clipboard; // the clipboard afterwards; empty: still untouched
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(QList<Step>)
+
+// Typing into the real window converts at once into the row's result box and
+// copies the result to the clipboard; texts that are not numbers change nothing.
+class TestLiveConversion : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void typing_data();
+    void typing();
+    void rowsAreIndependent();
+    void resultBoxIsWhatClipboardGets();
+    void nothingAtStartUp();
+
+private:
+    static QString clipboardText() { return QGuiApplication::clipboard()->text(); }
+};
+
+void TestLiveConversion::init()
+{
+    QGuiApplication::clipboard()->clear();
+}
+
+void TestLiveConversion::typing_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QList<Step>>("steps");
+
+    using A = Action;
+    QTest::newRow("12 after the selected 0")
+        << u"Text1"_qs << u"Text2"_qs
+        << QList<Step>{{A::Click, {}, u"0"_qs, {}},
+                       {A::Type, u"1"_qs, u"39.37"_qs, u"39.37"_qs},
+                       {A::Type, u"2"_qs, u"472.44"_qs, u"472.44"_qs}};
+    QTest::newRow("deleting the selection changes nothing")
+        << u"Text1"_qs << u"Text2"_qs
+        << QList<Step>{{A::Click, {}, u"0"_qs, {}},
+                       {A::Type, u"12"_qs, u"472.44"_qs, u"472.44"_qs},
+                       {A::SelectAllDelete, {}, u"472.44"_qs, u"472.44"_qs}};
+    QTest::newRow("backspace passes through 1")
+        << u"Text1"_qs << u"Text2"_qs
+        << QList<Step>{{A::Click, {}, u"0"_qs, {}},
+                       {A::Type, u"12"_qs, u"472.44"_qs, u"472.44"_qs},
+                       {A::Backspace, {}, u"39.37"_qs, u"39.37"_qs},
+                       {A::Backspace, {}, u"39.37"_qs, u"39.37"_qs}};
+    QTest::newRow("3937 step by step")
+        << u"Text3"_qs << u"Text4"_qs
+        << QList<Step>{{A::Click, {}, u"0"_qs, {}},
+                       {A::Type, u"3"_qs, u"0.076"_qs, u"0.076"_qs},
+                       {A::Type, u"9"_qs, u"0.991"_qs, u"0.991"_qs},
+                       {A::Type, u"3"_qs, u"9.982"_qs, u"9.982"_qs},
+                       {A::Type, u"7"_qs, u"100.000"_qs, u"100.000"_qs}};
+    QTest::newRow("letter after a number")
+        << u"Text3"_qs << u"Text4"_qs
+        << QList<Step>{{A::Click, {}, u"0"_qs, {}},
+                       {A::Type, u"5"_qs, u"0.127"_qs, u"0.127"_qs},
+                       {A::Type, u"a"_qs, u"0.127"_qs, u"0.127"_qs},
+                       {A::Type, u"1"_qs, u"0.127"_qs, u"0.127"_qs}};
+    QTest::newRow("sign, separator and exponent")
+        << u"Text1"_qs << u"Text2"_qs
+        << QList<Step>{{A::Click, {}, u"0"_qs, {}},
+                       {A::Type, u"-"_qs, u"0"_qs, {}},
+                       {A::Type, u"."_qs, u"0"_qs, {}},
+                       {A::Type, u"5"_qs, u"-19.69"_qs, u"-19.69"_qs},
+                       {A::Type, u"e"_qs, u"-19.69"_qs, u"-19.69"_qs},
+                       {A::Type, u"2"_qs, u"-1968.50"_qs, u"-1968.50"_qs}};
+    QTest::newRow("overflow is not a number")
+        << u"Text1"_qs << u"Text2"_qs
+        << QList<Step>{{A::Click, {}, u"0"_qs, {}},
+                       {A::Type, u"1e30"_qs, u"39370000000000000000000000000000.00"_qs,
+                        u"39370000000000000000000000000000.00"_qs},
+                       {A::Type, u"8"_qs, u"39370000000000000000000000000000.00"_qs,
+                        u"39370000000000000000000000000000.00"_qs}};
+}
+
+void TestLiveConversion::typing()
+{
+    QFETCH(QString, input);
+    QFETCH(QString, result);
+    QFETCH(QList<Step>, steps);
+
+    FormHarness harness;
+    QVERIFY(harness.waitActive());
+    QLineEdit* in = harness.box(input.toLatin1().constData());
+    QLineEdit* out = harness.box(result.toLatin1().constData());
+
+    for (qsizetype i = 0; i < steps.size(); ++i) {
+        const Step& step = steps[i];
+        switch (step.action) {
+        case Action::Click:
+            QTest::mouseClick(in, Qt::LeftButton, {}, in->rect().center());
+            break;
+        case Action::Type:
+            QTest::keyClicks(in, step.keys);
+            break;
+        case Action::SelectAllDelete:
+            QTest::keyClick(in, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(in, Qt::Key_Delete);
+            break;
+        case Action::Backspace:
+            QTest::keyClick(in, Qt::Key_Backspace);
+            break;
+        }
+        const QString where = QStringLiteral("after step %1: ").arg(i);
+        QVERIFY2(out->text() == step.result, qPrintable(where + u"result "_qs + out->text()));
+        QVERIFY2(clipboardText() == step.clipboard,
+                 qPrintable(where + u"clipboard "_qs + clipboardText()));
+    }
+}
+
+void TestLiveConversion::rowsAreIndependent()
+{
+    FormHarness harness;
+    QVERIFY(harness.waitActive());
+    QTest::mouseClick(harness.box("Text1"), Qt::LeftButton);
+    QTest::keyClicks(harness.box("Text1"), u"12"_qs);
+    QCOMPARE(harness.box("Text2")->text(), u"472.44");
+
+    QTest::mouseClick(harness.box("Text3"), Qt::LeftButton);
+    QTest::keyClicks(harness.box("Text3"), u"7"_qs);
+    QCOMPARE(harness.box("Text4")->text(), u"0.178");
+    QCOMPARE(clipboardText(), u"0.178"); // the most recent accepted edit, either row
+    QCOMPARE(harness.box("Text1")->text(), u"12");
+    QCOMPARE(harness.box("Text2")->text(), u"472.44");
+
+    QTest::keyClick(harness.box("Text1"), Qt::Key_Backspace);
+    QCOMPARE(clipboardText(), u"39.37");
+    QCOMPARE(harness.box("Text3")->text(), u"7");
+    QCOMPARE(harness.box("Text4")->text(), u"0.178");
+}
+
+void TestLiveConversion::resultBoxIsWhatClipboardGets()
+{
+    FormHarness harness;
+    QLineEdit* in = harness.box("Text1");
+    // A paste is an edit like any other.
+    in->selectAll();
+    in->insert(u"  25.4 "_qs);
+    QCOMPARE(harness.box("Text2")->text(), u"1000.00");
+    QCOMPARE(clipboardText(), harness.box("Text2")->text());
+    // The primary selection is the user's, not ours.
+    if (QGuiApplication::clipboard()->supportsSelection()) {
+        QVERIFY(QGuiApplication::clipboard()->text(QClipboard::Selection) != u"1000.00");
+    }
+}
+
+void TestLiveConversion::nothingAtStartUp()
+{
+    QGuiApplication::clipboard()->setText(u"the user's text"_qs);
+    FormHarness harness;
+    QVERIFY(harness.waitActive());
+    for (const char* name : {"Text1", "Text2", "Text3", "Text4"}) {
+        QCOMPARE(harness.box(name)->text(), u"0");
+    }
+    QCOMPARE(clipboardText(), u"the user's text");
+}
+
+QTEST_MAIN(TestLiveConversion)
+#include "tst_LiveConversion.moc"

@@ -1,0 +1,142 @@
+#include "Application.h"
+#include "Clipboard.h"
+#include "ErrorReport.h"
+#include "EventProcedure.h"
+#include "FormHarness.h"
+#include "RuntimeError.h"
+
+#include <QClipboard>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+int argcForApp = 1;
+char appName[] = "tst_Runtime";
+char* argvForApp[] = {appName, nullptr};
+
+} // namespace
+
+// Each test runs its own application object, since ending the program is
+// what it checks, and an ended application lets no input through.
+class TestRuntime : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void messageIsTraditionalChinese_data();
+    void messageIsTraditionalChinese();
+    void unhandledErrorIsReportedAndEnds();
+    void closingTheWindowEnds();
+    void exitButtonEndsWithNonNumber();
+    void clipboardReplacesText();
+
+private:
+    std::unique_ptr<Runtime::Application> m_app;
+};
+
+void TestRuntime::init()
+{
+    m_app = std::make_unique<Runtime::Application>(argcForApp, argvForApp);
+}
+
+void TestRuntime::cleanup()
+{
+    m_app.reset();
+}
+
+void TestRuntime::messageIsTraditionalChinese_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("detail");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("overflow") << 6 << QString() << u"執行階段錯誤 '6':\n\n溢位"_qs;
+    QTest::newRow("invalid call with detail")
+        << 5 << u"bad pattern"_qs << u"執行階段錯誤 '5':\n\n程序呼叫或引數不正確\n\nbad pattern"_qs;
+    QTest::newRow("internal") << 51 << QString() << u"執行階段錯誤 '51':\n\n內部錯誤"_qs;
+    QTest::newRow("unknown number") << 999 << QString()
+                                    << u"執行階段錯誤 '999':\n\n應用程式定義或物件定義錯誤"_qs;
+}
+
+void TestRuntime::messageIsTraditionalChinese()
+{
+    QFETCH(int, number);
+    QFETCH(QString, detail);
+    QFETCH(QString, expected);
+
+    QCOMPARE(Runtime::UnhandledErrorMessage(number, detail), expected);
+}
+
+void TestRuntime::unhandledErrorIsReportedAndEnds()
+{
+    FormHarness harness;
+    QString shown;
+    // The report is modal; read it and dismiss it as the user would.
+    QTimer reader;
+    QObject::connect(&reader, &QTimer::timeout, &reader, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    reader.start(10);
+    QTimer::singleShot(0, harness.form(), Runtime::EventProcedure([] {
+                           throw Runtime::RuntimeError(Runtime::RuntimeError::Overflow,
+                                                       u"raised by the test"_qs);
+                       }));
+
+    const int status = QCoreApplication::exec();
+    QCOMPARE(status, Runtime::Application::UnhandledErrorStatus);
+    QVERIFY(status != 0);
+    QCOMPARE(shown, u"執行階段錯誤 '6':\n\n溢位\n\nraised by the test");
+    QVERIFY(m_app->hasEnded());
+}
+
+void TestRuntime::closingTheWindowEnds()
+{
+    FormHarness harness;
+    QTimer::singleShot(0, harness.form(), [&] { harness.form()->close(); });
+    QCOMPARE(QCoreApplication::exec(), 0);
+}
+
+void TestRuntime::exitButtonEndsWithNonNumber()
+{
+    FormHarness harness;
+    QVERIFY(harness.waitActive());
+    QLineEdit* text1 = harness.box("Text1");
+    QTimer::singleShot(0, harness.form(), [&] {
+        text1->selectAll();
+        QTest::keyClicks(text1, u"abc"_qs);
+        QTest::mouseClick(harness.control("Command1"), Qt::LeftButton);
+        // Ended at once: nothing typed from now on reaches the window.
+        QTest::keyClicks(text1, u"12"_qs);
+    });
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QCOMPARE(text1->text(), u"abc");
+    QCOMPARE(harness.box("Text2")->text(), u"0");
+    // Ended, not unloaded: the window was not closed on the way out.
+    QVERIFY(harness.form()->isVisible());
+}
+
+void TestRuntime::clipboardReplacesText()
+{
+    QGuiApplication::clipboard()->setText(u"before"_qs);
+    Runtime::Clipboard::instance().SetText(u"39.37"_qs);
+    QCOMPARE(QGuiApplication::clipboard()->text(), u"39.37");
+    QVERIFY(&Runtime::Clipboard::instance() == &Runtime::Clipboard::instance());
+}
+
+int main(int argc, char** argv)
+{
+    TestRuntime test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_Runtime.moc"
