@@ -12,7 +12,7 @@ FUZZ_SMOKE_SECONDS ?= 5
 
 CMAKE_CONFIGURE = cmake -S . -G Ninja -DZANDREL_WERROR=$(WERROR)
 
-.PHONY: all deps configure build run test bench fuzz fuzz-build fuzz-smoke format clean
+.PHONY: all deps configure build run test bench screenshot fuzz fuzz-build fuzz-smoke format clean
 
 all: build
 
@@ -31,8 +31,15 @@ run: build
 test: build fuzz-smoke
 	ctest --test-dir $(BUILD_DIR) --output-on-failure --parallel $(JOBS)
 
+BENCH_FLAGS = --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
 bench: build
-	$(BUILD_DIR)/bench/bench_convert --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+	$(BUILD_DIR)/bench/bench_convert $(BENCH_FLAGS)
+	$(BUILD_DIR)/bench/bench_window $(BENCH_FLAGS)
+
+# The README's picture of the window, taken under Xvfb.
+screenshot: build
+	scripts/screenshot.sh $(BUILD_DIR) docs/zandrel.png
 
 fuzz-build: deps
 	@CC=clang CXX=clang++ $(CMAKE_CONFIGURE) -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
