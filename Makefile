@@ -12,7 +12,7 @@ FUZZ_SMOKE_SECONDS ?= 5
 
 CMAKE_CONFIGURE = cmake -S . -G Ninja -DZANDREL_WERROR=$(WERROR)
 
-.PHONY: all deps configure build run test bench screenshot fuzz fuzz-build fuzz-smoke format clean
+.PHONY: all deps configure build run test bench screenshot package fuzz fuzz-build fuzz-smoke format clean
 
 all: build
 
@@ -57,6 +57,10 @@ fuzz-smoke: fuzz-build
 	@mkdir -p $(FUZZ_DIR)/corpus
 	$(FUZZ_DIR)/fuzz/fuzz_convertentry -max_total_time=$(FUZZ_SMOKE_SECONDS) \
 		-print_final_stats=1 $(FUZZ_DIR)/corpus fuzz/corpus
+
+# A .deb in build/, with computed dependencies.
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 format: configure
 	@cmake --build $(BUILD_DIR) --target format

@@ -14,6 +14,8 @@ packages=(
     xvfb xauth openbox xdotool xclip x11-utils imagemagick python3 python3-xlib
     # a font that has glyphs for the Traditional Chinese button caption
     fontconfig fonts-wqy-microhei
+    # desktop integration checks: Windows resources, desktop entry, metainfo, .deb
+    binutils-mingw-w64-i686 desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

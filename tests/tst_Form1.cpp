@@ -1,4 +1,5 @@
 #include "FormHarness.h"
+#include "ZandrelProgram.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -16,6 +17,7 @@ class TestForm1 : public QObject
 
 private slots:
     void window();
+    void programHeader();
     void boxes_data();
     void boxes();
     void labels_data();
@@ -40,6 +42,18 @@ void TestForm1::window()
     QCOMPARE(form->maximumSize(), QSize(253, 134));
     QVERIFY(!form->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     QVERIFY(form->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(!form->windowIcon().isNull());
+    QVERIFY(form->windowIcon().availableSizes().contains(QSize(16, 16)));
+}
+
+void TestForm1::programHeader()
+{
+    const Runtime::ProgramHeader header = ZandrelProgram();
+    QCOMPARE(header.name, u"Zandrel");
+    QCOMPARE(header.version, u"1.00");
+    QCOMPARE(header.desktopFileName, u"io.github.zandrel.Zandrel");
+    const std::unique_ptr<Runtime::Form> form = header.createStartupForm();
+    QCOMPARE(form->objectName(), u"Form1");
 }
 
 void TestForm1::boxes_data()

@@ -8,6 +8,7 @@
 #include "Twips.h"
 
 #include <QFrame>
+#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 
@@ -51,6 +52,16 @@ void placeLabel(QLabel* label, const QRect& minimum)
     label->setGeometry(QRect(minimum.topLeft(), minimum.size().expandedTo(hint)));
 }
 
+QIcon applicationIcon()
+{
+    // The theme's icon when the desktop entry is installed, ours otherwise.
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/icons/zandrel-%1.png").arg(size), QSize(size, size));
+    }
+    return QIcon::fromTheme(QStringLiteral("io.github.zandrel.Zandrel"), icon);
+}
+
 } // namespace
 
 Form1::Form1(QWidget* parent)
@@ -63,6 +74,7 @@ Form1::Form1(QWidget* parent)
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(Twips::toPixels(3795), Twips::toPixels(2010));
+    setWindowIcon(applicationIcon());
 
     createControls();
     placeControls();

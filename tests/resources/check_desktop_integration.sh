@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Checks the program's place on a Linux desktop: the desktop entry and the
+# metainfo validate, `cmake --install` lays out the standard tree, and the
+# .deb carries it with computed dependencies.
+# Usage: check_desktop_integration.sh SOURCE_DIR BUILD_DIR
+set -uo pipefail
+src=$1
+build=$2
+id=io.github.zandrel.Zandrel
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+passes=0
+failures=0
+
+ok() { passes=$((passes + 1)); }
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+expect() { local what=$1; shift; if "$@"; then ok; else fail "$what"; fi; }
+
+expect "desktop entry validates" desktop-file-validate "$src/resources/$id.desktop"
+expect "metainfo validates" appstreamcli validate --no-net "$src/resources/$id.metainfo.xml"
+expect "desktop entry is named Zandrel" grep -qx 'Name=Zandrel' "$src/resources/$id.desktop"
+expect "desktop entry runs zandrel" grep -qx 'Exec=zandrel' "$src/resources/$id.desktop"
+expect "desktop entry icon is the id" grep -qx "Icon=$id" "$src/resources/$id.desktop"
+expect "metainfo launches the entry" \
+    grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$src/resources/$id.metainfo.xml"
+expect "metainfo has release 1.00" grep -q '<release version="1.00"' "$src/resources/$id.metainfo.xml"
+expect "program sets the same desktop file name" grep -rq "\"$id\"" "$src/window"
+
+# Installed tree.
+stage="$work/stage"
+if cmake --install "$build" --prefix "$stage/usr" >"$work/install.log" 2>&1; then ok; else
+    fail "cmake --install"; cat "$work/install.log"
+fi
+installed=(
+    usr/bin/zandrel
+    "usr/share/applications/$id.desktop"
+    "usr/share/metainfo/$id.metainfo.xml"
+    "usr/share/icons/hicolor/scalable/apps/$id.svg"
+)
+for size in 16 32 48 64 128 256; do
+    installed+=("usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
+done
+for file in "${installed[@]}"; do
+    expect "installs $file" test -s "$stage/$file"
+done
+expect "installed binary is executable" test -x "$stage/usr/bin/zandrel"
+for size in 16 48 256; do
+    expect "${size}px icon is ${size}x${size}" \
+        bash -c "file '$stage/usr/share/icons/hicolor/${size}x${size}/apps/$id.png' | grep -q '$size x $size'"
+done
+
+# The package.
+if (cd "$build" && cpack -G DEB -B "$work/package" >"$work/cpack.log" 2>&1); then ok; else
+    fail "cpack"; cat "$work/cpack.log"
+fi
+deb=$(ls "$work"/package/zandrel_*.deb 2>/dev/null | head -n1)
+if [[ -n "$deb" ]]; then
+    field() { dpkg-deb -f "$deb" "$1"; }
+    expect "package name" test "$(field Package)" = zandrel
+    expect "package version 1.00" test "$(field Version)" = 1.00
+    expect "package section" test "$(field Section)" = utils
+    expect "dependencies computed: Qt widgets" bash -c "dpkg-deb -f '$deb' Depends | grep -q libqt6widgets6"
+    expect "dependencies computed: libc" bash -c "dpkg-deb -f '$deb' Depends | grep -q libc6"
+    expect "recommends a Traditional Chinese font" \
+        bash -c "dpkg-deb -f '$deb' Recommends | grep -q fonts-wqy-microhei"
+    contents=$(dpkg-deb -c "$deb")
+    for file in "${installed[@]}"; do
+        expect "package holds $file" grep -q "\./$file\$" <<<"$contents"
+    done
+else
+    fail "no .deb was produced"
+fi
+
+echo "$passes passed, $failures failed"
+((failures == 0))

@@ -1,0 +1,15 @@
+#include "ZandrelProgram.h"
+
+#include "Form1.h"
+#include "ZandrelVersion.h"
+
+Runtime::ProgramHeader ZandrelProgram()
+{
+    return {
+        QStringLiteral("Zandrel"),
+        QString::fromLatin1(ZandrelVersionText),
+        // Wayland compositors find the name and icon through it.
+        QStringLiteral("io.github.zandrel.Zandrel"),
+        [] { return std::make_unique<Form1>(); },
+    };
+}

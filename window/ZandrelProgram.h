@@ -1,0 +1,7 @@
+#pragma once
+
+#include "Program.h"
+
+// What this program tells the runtime at start: its name, version, desktop
+// entry and start-up window.
+[[nodiscard]] Runtime::ProgramHeader ZandrelProgram();
