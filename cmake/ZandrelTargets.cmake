@@ -14,6 +14,13 @@ function(zandrel_configure_target target)
         if(ZANDREL_WERROR)
             target_compile_options(${target} PRIVATE -Werror)
         endif()
+        if(ZANDREL_SANITIZE)
+            # Any report is a failure: no recovering and carrying on.
+            set(sanitize -fsanitize=address,undefined -fno-sanitize-recover=all
+                -fno-omit-frame-pointer)
+            target_compile_options(${target} PRIVATE ${sanitize})
+            target_link_options(${target} PRIVATE ${sanitize})
+        endif()
     elseif(MSVC)
         target_compile_options(${target} PRIVATE /W4 /utf-8 $<$<BOOL:${ZANDREL_WERROR}>:/WX>)
     endif()
