@@ -62,11 +62,17 @@ fuzz-build: deps
 		-DZANDREL_BUILD_FUZZ=ON >/dev/null
 	@cmake --build $(FUZZ_DIR) --parallel $(JOBS)
 
+MODEL_STEPS ?= 1000000
+MODEL_SEED  ?= $(shell date +%s)
+
 # New inputs go to the build folder; the committed seeds stay as they are.
-fuzz: fuzz-build
+# Then a long model-checked session on the real window, with a fresh seed.
+fuzz: fuzz-build build
 	@mkdir -p $(FUZZ_DIR)/corpus
 	$(FUZZ_DIR)/fuzz/fuzz_convertentry -runs=$(FUZZ_RUNS) -print_final_stats=1 \
 		$(FUZZ_DIR)/corpus fuzz/corpus
+	QT_QPA_PLATFORM=offscreen ZANDREL_MODEL_STEPS=$(MODEL_STEPS) ZANDREL_MODEL_SEED=$(MODEL_SEED) \
+		$(BUILD_DIR)/tests/tst_ModelCheck randomSessions
 
 fuzz-smoke: fuzz-build
 	@mkdir -p $(FUZZ_DIR)/corpus

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <optional>
+
+// An independent model of the window, for the model-checked GUI test: the
+// editing rules of a line edit, the focus and selection rules of the input
+// boxes, and the conversion rules, computed through the C library's strtod
+// and printf rather than the program's own number services.
+class WindowModel
+{
+public:
+    enum Control { Text1, Text2, Text3, Text4, Command1, ControlCount };
+
+    struct Box {
+        QString text = QStringLiteral("0");
+        qsizetype cursor = 1;
+        qsizetype selectionStart = 0;
+        qsizetype selectionLength = 0;
+    };
+
+    WindowModel();
+
+    // The user's actions, applied to the control with the focus.
+    void type(QChar c);
+    void backspace();
+    void deleteForward();
+    void selectAllAndDelete();
+    void paste(const QString& text); // the test puts `text` on the clipboard first
+    void enter();
+    void click(Control control);
+    void tab(bool backwards);
+
+    [[nodiscard]] const Box& box(Control control) const { return m_boxes[control]; }
+    [[nodiscard]] Control focus() const { return m_focus; }
+    [[nodiscard]] const QString& clipboard() const { return m_clipboard; }
+
+    // The conversion as the rules describe it; exposed for its own checks.
+    [[nodiscard]] static std::optional<QString> convert(const QString& text, bool mmToMil);
+
+private:
+    [[nodiscard]] bool isInput(Control control) const { return control == Text1 || control == Text3; }
+    void selectEntry(Control control);
+    bool removeSelection(Box& box);
+    void changed(Control input);
+    void enterControl(Control control);
+
+    std::array<Box, 4> m_boxes;
+    Control m_focus = Text3;
+    QString m_clipboard;
+};
