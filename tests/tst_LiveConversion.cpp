@@ -33,6 +33,9 @@ private slots:
     void rowsAreIndependent();
     void resultBoxIsWhatClipboardGets();
     void nothingAtStartUp();
+    void locales_data();
+    void locales();
+    void hugePaste();
 
 private:
     static QString clipboardText() { return QGuiApplication::clipboard()->text(); }
@@ -176,6 +179,59 @@ void TestLiveConversion::nothingAtStartUp()
         QCOMPARE(harness.box(name)->text(), u"0");
     }
     QCOMPARE(clipboardText(), u"the user's text");
+}
+
+void TestLiveConversion::locales_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("mils");
+
+    QTest::newRow("C") << u"C"_qs << u"1.5"_qs << u"59.06"_qs;
+    QTest::newRow("C comma is no number") << u"C"_qs << u"1,5"_qs << u"39.37"_qs;
+    QTest::newRow("en_US") << u"en_US"_qs << u"2.5"_qs << u"98.43"_qs;
+    QTest::newRow("de_DE comma") << u"de_DE"_qs << u"1,5"_qs << u"59,06"_qs;
+    QTest::newRow("de_DE point") << u"de_DE"_qs << u"1.5"_qs << u"59,06"_qs;
+    QTest::newRow("zh_TW") << u"zh_TW"_qs << u"0.5"_qs << u"19.69"_qs;
+}
+
+// The separator the user's locale writes, in and out; the caption stays.
+void TestLiveConversion::locales()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, typed);
+    QFETCH(QString, mils);
+
+    const QLocale previous;
+    QLocale::setDefault(QLocale(locale));
+    FormHarness harness;
+    QLineEdit* in = harness.box("Text1");
+    in->selectAll();
+    QTest::keyClicks(in, typed);
+    QLocale::setDefault(previous);
+
+    QCOMPARE(harness.box("Text2")->text(), mils);
+    QCOMPARE(clipboardText(), mils);
+    QCOMPARE(harness.control<QWidget>("Command1")->property("text").toString(), u"離     開");
+}
+
+void TestLiveConversion::hugePaste()
+{
+    FormHarness harness;
+    QLineEdit* in = harness.box("Text3");
+    QGuiApplication::clipboard()->setText(u"0."_qs + QString(200'000, u'3'));
+    in->selectAll();
+    QTest::keyClick(in, Qt::Key_V, Qt::ControlModifier);
+    // A line edit holds at most 32767 characters; what it kept converts.
+    QCOMPARE(in->text().size(), in->maxLength());
+    QCOMPARE(harness.box("Text4")->text(), u"0.008");
+    QCOMPARE(clipboardText(), u"0.008");
+    // And the next keys are handled as ever.
+    QTest::keyClick(in, Qt::Key_Home);
+    QTest::keyClick(in, Qt::Key_Delete);
+    QTest::keyClicks(in, u"9"_qs);
+    QCOMPARE(harness.box("Text4")->text(), u"0.237");
+    QCOMPARE(clipboardText(), u"0.237");
 }
 
 QTEST_MAIN(TestLiveConversion)
