@@ -48,9 +48,13 @@ test-sanitize: deps
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer/lsan.supp:print_suppressions=0 \
 		ctest --test-dir $(ASAN_DIR) --output-on-failure --parallel $(JOBS)
 
+STARTUP_RUNS ?= 30
+
 bench: build
 	$(BUILD_DIR)/bench/bench_convert $(BENCH_FLAGS)
-	$(BUILD_DIR)/bench/bench_window $(BENCH_FLAGS)
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/bench_window $(BENCH_FLAGS)
+	NO_WM=1 scripts/with-xvfb.sh /usr/bin/python3 bench/startup.py $(STARTUP_RUNS) \
+		zandrel=$(BUILD_DIR)/zandrel floor=$(BUILD_DIR)/bench/bench_floor
 
 # The README's picture of the window, taken under Xvfb.
 screenshot: build

@@ -11,6 +11,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -74,7 +75,6 @@ Form1::Form1(QWidget* parent)
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(Twips::toPixels(3795), Twips::toPixels(2010));
-    setWindowIcon(applicationIcon());
 
     createControls();
     placeControls();
@@ -182,6 +182,18 @@ void Form1::Load()
     show();
     Text3->setFocus(Qt::OtherFocusReason);
     SelectEntry(Text3);
+}
+
+void Form1::paintEvent(QPaintEvent* event)
+{
+    Runtime::Form::paintEvent(event);
+    if (!m_iconSet) {
+        m_iconSet = true;
+        // Handing the icon to an X11 window manager means decoding and sending
+        // every size of it, which took a quarter of the start-up time; nobody
+        // misses it for the few milliseconds after the first frame.
+        QTimer::singleShot(0, this, [this] { setWindowIcon(applicationIcon()); });
+    }
 }
 
 void Form1::Command1_Click()

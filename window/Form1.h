@@ -22,6 +22,9 @@ public:
     // text selected, ready to be overwritten.
     void Load() override;
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     void createControls();
     void placeControls();
@@ -46,4 +49,5 @@ private:
 
     ConversionRow* m_millimetreRow = nullptr;
     ConversionRow* m_milRow = nullptr;
+    bool m_iconSet = false;
 };
