@@ -5,25 +5,7 @@
 set -uo pipefail
 zandrel=$1
 here=$(cd "$(dirname "$0")" && pwd)
-scripts="$here/../../scripts"
-failures=0
-passes=0
-
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-pass() { passes=$((passes + 1)); }
-
-clipboard() { xclip -selection clipboard -o -t UTF8_STRING 2>/dev/null; }
-
-# Waits up to two seconds for the clipboard to hold $1.
-expect_clipboard() {
-    local want=$1 what=$2 got=""
-    for _ in $(seq 40); do
-        got=$(clipboard)
-        [[ "$got" == "$want" ]] && { pass; return 0; }
-        sleep 0.05
-    done
-    fail "$what: clipboard holds '$got', expected '$want'"
-}
+source "$here/lib.sh"
 
 start() {
     "$zandrel" &
@@ -91,5 +73,4 @@ scenario
 got=$(clipboard)
 [[ -z "$got" ]] && pass || fail "without a manager the clipboard still holds '$got'; the check above proves nothing"
 
-echo "$passes passed, $failures failed"
-((failures == 0))
+summary

@@ -5,11 +5,7 @@
 set -uo pipefail
 zandrel=$1
 here=$(cd "$(dirname "$0")" && pwd)
-scripts="$here/../../scripts"
-passes=0
-failures=0
-pass() { passes=$((passes + 1)); }
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+source "$here/lib.sh"
 
 # A private display of our own, since one case kills it.
 start_display() {
@@ -32,8 +28,6 @@ stop_display() {
 }
 export QT_QPA_PLATFORM=xcb
 
-clipboard() { xclip -selection clipboard -o -t UTF8_STRING 2>/dev/null; }
-
 echo "== a clipboard owner that never answers"
 start_display || { echo "no display"; exit 1; }
 coproc OWNER { exec /usr/bin/python3 -u "$here/silent_clipboard_owner.py"; }
@@ -47,13 +41,7 @@ if "$scripts/wait-active-window.sh" zandrel 10 >/dev/null; then
     keys=(5 5 1)
     for i in 0 1 2; do
         xdotool key "${keys[$i]}"
-        got=""
-        for _ in $(seq 40); do
-            got=$(timeout 2 xclip -selection clipboard -o -t UTF8_STRING 2>/dev/null)
-            [[ "$got" == "${want[$i]}" ]] && break
-            sleep 0.05
-        done
-        [[ "$got" == "${want[$i]}" ]] && pass || fail "after key ${keys[$i]}: clipboard '$got', expected '${want[$i]}'"
+        expect_clipboard "${want[$i]}" "key ${keys[$i]}"
     done
     kill -0 "$pid" 2>/dev/null && pass || fail "program died"
 else
@@ -92,5 +80,4 @@ else
 fi
 stop_display
 
-echo "$passes passed, $failures failed"
-((failures == 0))
+summary

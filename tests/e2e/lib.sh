@@ -1,0 +1,28 @@
+# Shared by the end-to-end scripts: counting checks and reading the clipboard.
+# shellcheck shell=bash
+passes=0
+failures=0
+e2e_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+scripts="$e2e_dir/../../scripts"
+
+pass() { passes=$((passes + 1)); }
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+# The clipboard's text; a stuck owner gets two seconds.
+clipboard() { timeout 2 xclip -selection clipboard -o -t UTF8_STRING 2>/dev/null; }
+
+# Waits up to two seconds for the clipboard to hold $1; $2 says what was done.
+expect_clipboard() {
+    local want=$1 what=$2 got=""
+    for _ in $(seq 40); do
+        got=$(clipboard)
+        [[ "$got" == "$want" ]] && { pass; return 0; }
+        sleep 0.05
+    done
+    fail "$what: clipboard holds '$got', expected '$want'"
+}
+
+summary() {
+    echo "$passes passed, $failures failed"
+    ((failures == 0))
+}
