@@ -32,10 +32,12 @@ const QString Long = QStringLiteral("-1234567.890123456789012345e-3"); // 30 cha
 
 } // namespace
 
-BENCHMARK_CAPTURE(convert, MmToMil/typical, Conversion::MmToMil, Typical);
-BENCHMARK_CAPTURE(convert, MmToMil/30chars, Conversion::MmToMil, Long);
-BENCHMARK_CAPTURE(convert, MilToMm/typical, Conversion::MilToMm, Typical);
-BENCHMARK_CAPTURE(convert, MilToMm/30chars, Conversion::MilToMm, Long);
+// clang-format off: the slash names a family of benchmarks
+BENCHMARK_CAPTURE(convert, MmToMil / typical, Conversion::MmToMil, Typical);
+BENCHMARK_CAPTURE(convert, MmToMil / 30chars, Conversion::MmToMil, Long);
+BENCHMARK_CAPTURE(convert, MilToMm / typical, Conversion::MilToMm, Typical);
+BENCHMARK_CAPTURE(convert, MilToMm / 30chars, Conversion::MilToMm, Long);
+// clang-format on
 BENCHMARK(rejectedNumericTest);
 
 BENCHMARK_MAIN();

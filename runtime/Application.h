@@ -37,7 +37,6 @@ public:
     void reportAndEnd(std::exception_ptr error);
 
 private:
-
     bool m_ended = false;
     bool m_reporting = false;
 };

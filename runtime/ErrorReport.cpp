@@ -49,7 +49,8 @@ void ReportUnhandledError(std::exception_ptr error)
     } catch (const RuntimeError& runtimeError) {
         ReportUnhandledError(runtimeError.number(), runtimeError.text());
     } catch (const std::exception& otherError) {
-        ReportUnhandledError(RuntimeError::InternalError, QString::fromLocal8Bit(otherError.what()));
+        ReportUnhandledError(RuntimeError::InternalError,
+                             QString::fromLocal8Bit(otherError.what()));
     } catch (...) {
         ReportUnhandledError(RuntimeError::InternalError, QString());
     }

@@ -69,7 +69,6 @@ public:
 
     const QVarLengthArray<char, 64>& ascii() const { return m_ascii; }
 
-
     // Whether the magnitude of the number is below one, judged from the place
     // of its first significant digit; false for zero.
     bool magnitudeBelowOne() const
@@ -90,7 +89,6 @@ public:
         return place + m_exponent <= 0;
     }
     bool negative() const { return !m_ascii.isEmpty() && m_ascii.front() == '-'; }
-
 
 private:
     bool peek(char16_t c) const { return m_pos < m_text.size() && m_text[m_pos] == c; }

@@ -41,7 +41,10 @@ public:
     [[nodiscard]] static std::optional<QString> convert(const QString& text, bool mmToMil);
 
 private:
-    [[nodiscard]] bool isInput(Control control) const { return control == Text1 || control == Text3; }
+    [[nodiscard]] bool isInput(Control control) const
+    {
+        return control == Text1 || control == Text3;
+    }
     void selectEntry(Control control);
     bool removeSelection(Box& box);
     void changed(Control input);

@@ -11,8 +11,8 @@ enum class Action { Click, Type, SelectAllDelete, Backspace };
 
 struct Step {
     Action action;
-    QString keys;     // for Type
-    QString result;   // the row's result box afterwards
+    QString keys;      // for Type
+    QString result;    // the row's result box afterwards
     QString clipboard; // the clipboard afterwards; empty: still untouched
 };
 

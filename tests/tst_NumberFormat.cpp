@@ -5,10 +5,9 @@
 #include <QTest>
 
 #include <bit>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
-
-#include <cmath>
 #include <limits>
 
 using Runtime::Format;
@@ -59,10 +58,10 @@ void TestNumberFormat::format_data()
     QTest::newRow("subnormal") << std::numeric_limits<double>::denorm_min() << u"0.000"_qs
                                << u"0.000"_qs;
     QTest::newRow("no grouping") << 1234567.891 << u"0.00"_qs << u"1234567.89"_qs;
-    QTest::newRow("15 significant digits") << 123456789012.345678 << u"0.00"_qs
-                                           << u"123456789012.35"_qs;
-    QTest::newRow("beyond 15 digits is zeros") << 1234567890123456789.0 << u"0.00"_qs
-                                               << u"1234567890123460000.00"_qs;
+    QTest::newRow("15 significant digits")
+        << 123456789012.345678 << u"0.00"_qs << u"123456789012.35"_qs;
+    QTest::newRow("beyond 15 digits is zeros")
+        << 1234567890123456789.0 << u"0.00"_qs << u"1234567890123460000.00"_qs;
     QTest::newRow("integer pattern") << 41.6 << u"0"_qs << u"42"_qs;
     QTest::newRow("min integer digits") << 4.5 << u"000.0"_qs << u"004.5"_qs;
 }

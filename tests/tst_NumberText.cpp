@@ -51,11 +51,12 @@ void TestNumberText::accepted_data()
     QTest::newRow("tab around") << u"\t4\t"_qs << 4.0;
     QTest::newRow("no-break space") << u"\u00a04"_qs << 4.0;
     QTest::newRow("blank before sign") << u" -4"_qs << -4.0;
-    QTest::newRow("largest double") << u"1.7976931348623157e308"_qs
-                                    << std::numeric_limits<double>::max();
-    QTest::newRow("smallest subnormal") << u"4.9406564584124654e-324"_qs
-                                        << std::numeric_limits<double>::denorm_min();
-    QTest::newRow("rounds up to subnormal") << u"3e-324"_qs << std::numeric_limits<double>::denorm_min();
+    QTest::newRow("largest double")
+        << u"1.7976931348623157e308"_qs << std::numeric_limits<double>::max();
+    QTest::newRow("smallest subnormal")
+        << u"4.9406564584124654e-324"_qs << std::numeric_limits<double>::denorm_min();
+    QTest::newRow("rounds up to subnormal")
+        << u"3e-324"_qs << std::numeric_limits<double>::denorm_min();
     QTest::newRow("underflow to zero") << u"1e-400"_qs << 0.0;
     QTest::newRow("huge exponent of zero") << u"0e999999999999999999"_qs << 0.0;
     QTest::newRow("many digits") << u"0.1000000000000000055511151231257827021181583404541015625"_qs
@@ -63,9 +64,8 @@ void TestNumberText::accepted_data()
     // Halfway between 1 and the next double: ties to even gives exactly 1.
     QTest::newRow("tie to even") << u"1.00000000000000011102230246251565404236316680908203125"_qs
                                  << 1.0;
-    QTest::newRow("just above tie")
-        << u"1.00000000000000011102230246251565404236316680908203126"_qs
-        << std::nextafter(1.0, 2.0);
+    QTest::newRow("just above tie") << u"1.00000000000000011102230246251565404236316680908203126"_qs
+                                    << std::nextafter(1.0, 2.0);
 }
 
 void TestNumberText::accepted()

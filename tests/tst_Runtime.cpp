@@ -61,8 +61,8 @@ void TestRuntime::messageIsTraditionalChinese_data()
     QTest::newRow("invalid call with detail")
         << 5 << u"bad pattern"_qs << u"執行階段錯誤 '5':\n\n程序呼叫或引數不正確\n\nbad pattern"_qs;
     QTest::newRow("internal") << 51 << QString() << u"執行階段錯誤 '51':\n\n內部錯誤"_qs;
-    QTest::newRow("unknown number") << 999 << QString()
-                                    << u"執行階段錯誤 '999':\n\n應用程式定義或物件定義錯誤"_qs;
+    QTest::newRow("unknown number")
+        << 999 << QString() << u"執行階段錯誤 '999':\n\n應用程式定義或物件定義錯誤"_qs;
 }
 
 void TestRuntime::messageIsTraditionalChinese()

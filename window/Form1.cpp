@@ -114,8 +114,8 @@ void Form1::createControls()
     Command1->setAutoDefault(false);
     Command1->setDefault(false);
 
-    for (QLineEdit* box : {static_cast<QLineEdit*>(Text1), Text2,
-                           static_cast<QLineEdit*>(Text3), Text4}) {
+    for (QLineEdit* box :
+         {static_cast<QLineEdit*>(Text1), Text2, static_cast<QLineEdit*>(Text3), Text4}) {
         box->setText(QStringLiteral("0"));
     }
     makeResultBox(Text2);

@@ -6,7 +6,8 @@
 
 void SelectEntry(QLineEdit* box)
 {
-    const int length = static_cast<int>(std::min<qsizetype>(EntrySelectionLength, box->text().size()));
+    const int length =
+        static_cast<int>(std::min<qsizetype>(EntrySelectionLength, box->text().size()));
     if (length == 0) {
         box->deselect();
         box->setCursorPosition(0);
