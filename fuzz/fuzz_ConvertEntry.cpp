@@ -1,6 +1,7 @@
 // Feeds arbitrary UTF-16 text to the conversion, in the C and a German
 // locale, and checks the properties every caller relies on.
 #include "ConvertEntry.h"
+#include "NumberFormat.h"
 #include "NumberText.h"
 
 #include <QLocale>
@@ -9,6 +10,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -62,6 +64,24 @@ void check(const QString& text, const QLocale& locale)
     }
 }
 
+// The formatter's shortcuts to 15 significant digits against the C
+// library's exact printing: a value and the double nearest to its exact
+// 15-digit rounding must format alike.
+void checkFormat(double value)
+{
+    if (!std::isfinite(value)) {
+        return;
+    }
+    char exact[40];
+    std::snprintf(exact, sizeof exact, "%.14e", value);
+    const double rounded = std::strtod(exact, nullptr);
+    for (const QStringView pattern : {QStringView(u"0.00"), QStringView(u"0.000")}) {
+        if (Runtime::Format(value, pattern, u".") != Runtime::Format(rounded, pattern, u".")) {
+            std::abort();
+        }
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -73,5 +93,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::memcpy(text.data(), data, size / 2 * 2);
     check(text, c);
     check(text, german);
+    if (size >= sizeof(double)) {
+        double value = 0;
+        std::memcpy(&value, data, sizeof value);
+        checkFormat(value);
+    }
     return 0;
 }

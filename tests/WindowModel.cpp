@@ -36,6 +36,8 @@ void WindowModel::changed(Control input)
     if (const auto text = convert(m_boxes[input].text, input == Text1)) {
         m_boxes[result].text = *text;
         m_clipboard = *text;
+        ++m_acceptedEdits;
+        m_lastResult = result;
     }
 }
 

@@ -36,6 +36,9 @@ public:
     [[nodiscard]] const Box& box(Control control) const { return m_boxes[control]; }
     [[nodiscard]] Control focus() const { return m_focus; }
     [[nodiscard]] const QString& clipboard() const { return m_clipboard; }
+    // How many edits were accepted so far, and the result box of the last.
+    [[nodiscard]] int acceptedEdits() const { return m_acceptedEdits; }
+    [[nodiscard]] Control lastResult() const { return m_lastResult; }
 
     // The conversion as the rules describe it; exposed for its own checks.
     [[nodiscard]] static std::optional<QString> convert(const QString& text, bool mmToMil);
@@ -53,4 +56,6 @@ private:
     std::array<Box, 4> m_boxes;
     Control m_focus = Text3;
     QString m_clipboard;
+    int m_acceptedEdits = 0;
+    Control m_lastResult = Text4;
 };

@@ -81,6 +81,7 @@ void TestModelCheck::randomSessions()
     std::unique_ptr<FormHarness> harness;
     WindowModel model;
     QStringList recent;
+    int acceptedTotal = 0;
 
     for (int step = 0; step < steps; ++step) {
         if (step % 500 == 0) {
@@ -92,6 +93,7 @@ void TestModelCheck::randomSessions()
         QWidget* focus = QApplication::focusWidget();
         QVERIFY(focus);
         QString action;
+        const int acceptedBefore = model.acceptedEdits();
         const quint32 pick = random.bounded(100u);
         if (pick < 50) {
             QChar c = Alphabet[random.bounded(int(Alphabet.size()))];
@@ -162,9 +164,21 @@ void TestModelCheck::randomSessions()
         QVERIFY2(clipboard->text() == model.clipboard(),
                  fail(QStringLiteral("clipboard is '%1', model says '%2'")
                           .arg(clipboard->text(), model.clipboard())));
+        // Nothing is ever lost: an accepted edit leaves its result box and the
+        // clipboard holding the same text.
+        if (model.acceptedEdits() != acceptedBefore) {
+            const QString shown = harness->box(ControlNames[model.lastResult()])->text();
+            QVERIFY2(clipboard->text() == shown,
+                     fail(QStringLiteral("clipboard '%1' differs from the result box '%2'")
+                              .arg(clipboard->text(), shown)));
+            ++acceptedTotal;
+        }
         QVERIFY2(QApplication::focusWidget() == harness->control(ControlNames[model.focus()]),
                  fail(u"focus is on "_qs + QApplication::focusWidget()->objectName()));
     }
+    // A session that never converts would prove nothing.
+    QVERIFY2(acceptedTotal > steps / 20, qPrintable(QString::number(acceptedTotal)));
+    qInfo("%d accepted edits", acceptedTotal);
 }
 
 QTEST_MAIN(TestModelCheck)
