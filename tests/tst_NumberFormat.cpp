@@ -122,6 +122,9 @@ void TestNumberFormat::agreesWithExactDigits()
         char exact[40];
         std::snprintf(exact, sizeof exact, "%.14e", value);
         const double rounded = std::strtod(exact, nullptr);
+        if (!std::isfinite(rounded)) {
+            continue; // the 15-digit rounding of a value next to the largest double
+        }
         for (const QStringView pattern : {u"0.00", u"0.000"}) {
             const QString expected = Format(rounded, pattern, QLocale::c());
             const QString actual = Format(value, pattern, QLocale::c());
