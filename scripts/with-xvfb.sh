@@ -32,13 +32,7 @@ xdpyinfo >/dev/null 2>&1 || { echo "Xvfb did not start" >&2; exit 1; }
 if [[ "${NO_WM:-0}" != 1 ]]; then
     openbox --sm-disable >/dev/null 2>&1 &
     wm_pid=$!
-    for _ in $(seq 100); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break
-        sleep 0.05
-    done
-    # openbox announces itself before it manages new windows; a window mapped
-    # in between stays unmanaged and never gets the focus.
-    sleep 0.5
+    "$(dirname "$0")/wait-wm.py" 20
 fi
 
 unset QT_QPA_PLATFORM

@@ -49,6 +49,9 @@ scenario() {
     expect_clipboard 39.37 "mm key 1"
     xdotool key 2
     expect_clipboard 472.44 "mm key 2"
+    # The primary selection stays the user's: what the boxes select, never a result.
+    primary=$(timeout 2 xclip -selection primary -o 2>/dev/null)
+    [[ "$primary" != 472.44 ]] && pass || fail "the primary selection holds the result"
     xdotool key a # not a number: nothing changes
     sleep 0.2
     expect_clipboard 472.44 "letter after a number"
@@ -65,8 +68,8 @@ scenario
 read -r -t 10 line <&"${MANAGER[0]}" || line=""
 [[ "$line" == "saved 472.44" ]] && pass || fail "manager got '$line' at exit"
 expect_clipboard 472.44 "paste after exit"
-kill "$MANAGER_PID" 2>/dev/null
-wait "$MANAGER_PID" 2>/dev/null
+kill "${MANAGER_PID:-}" 2>/dev/null
+wait "${MANAGER_PID:-}" 2>/dev/null
 
 echo "== control, no clipboard manager: the text goes with the program"
 scenario

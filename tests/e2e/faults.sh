@@ -17,7 +17,7 @@ start_display() {
         for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
         openbox --sm-disable >/dev/null 2>&1 &
         wm_pid=$!
-        sleep 1 # see with-xvfb.sh: openbox manages windows only once it has settled
+        "$scripts/wait-wm.py" 20 || return 1
         return 0
     done
     return 1
@@ -47,8 +47,8 @@ if "$scripts/wait-active-window.sh" zandrel 10 >/dev/null; then
 else
     fail "window did not become active"
 fi
-kill "$pid" "$OWNER_PID" 2>/dev/null
-wait "$pid" "$OWNER_PID" 2>/dev/null
+kill "$pid" "${OWNER_PID:-}" 2>/dev/null
+wait "$pid" "${OWNER_PID:-}" 2>/dev/null
 stop_display
 
 echo "== the display goes away"
