@@ -1,9 +1,11 @@
 #include "NumberText.h"
 
+#include <QScopeGuard>
 #include <QTest>
 
 #include <bit>
 #include <clocale>
+#include <cstdlib>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -173,8 +175,10 @@ void TestNumberText::independentOfCLocale()
     if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8") && !std::setlocale(LC_NUMERIC, "de_DE")) {
         QSKIP("No German C locale installed");
     }
+    const auto restore = qScopeGuard([&] { std::setlocale(LC_NUMERIC, saved.constData()); });
+    QCOMPARE(std::localeconv()->decimal_point, ",");
+    QCOMPARE(std::strtod("12.7", nullptr), 12.0); // what a C-locale parser would read
     QCOMPARE(ToDouble(u"12.7", QLocale::c()), std::optional<double>(12.7));
-    std::setlocale(LC_NUMERIC, saved.constData());
 }
 
 void TestNumberText::underflowKeepsSign()
