@@ -20,20 +20,27 @@ struct FixedPattern {
     qsizetype decimals = 0;
 };
 
+// Runs on every keystroke, so a plain loop over the few characters rather
+// than searching the pattern.
 FixedPattern parsePattern(QStringView pattern)
 {
-    const qsizetype point = pattern.indexOf(u'.');
-    const QStringView intPart = point < 0 ? pattern : pattern.first(point);
-    const QStringView fracPart = point < 0 ? QStringView() : pattern.sliced(point + 1);
-    const auto allZeros = [](QStringView part) {
-        return std::all_of(part.begin(), part.end(), [](QChar c) { return c == u'0'; });
-    };
-    if (intPart.isEmpty() || !allZeros(intPart) || !allZeros(fracPart) ||
-        (point >= 0 && fracPart.isEmpty())) {
+    FixedPattern fixed;
+    bool afterPoint = false;
+    bool valid = !pattern.isEmpty();
+    for (const QChar c : pattern) {
+        if (c == u'0') {
+            ++(afterPoint ? fixed.decimals : fixed.minIntDigits);
+        } else if (c == u'.' && !afterPoint) {
+            afterPoint = true;
+        } else {
+            valid = false;
+        }
+    }
+    if (!valid || fixed.minIntDigits == 0 || (afterPoint && fixed.decimals == 0)) {
         throw RuntimeError(RuntimeError::InvalidProcedureCall,
                            QStringLiteral("Unsupported format pattern: ") + pattern);
     }
-    return {intPart.size(), fracPart.size()};
+    return fixed;
 }
 
 // A decimal as significant digits d1 d2 ... and the place of the decimal

@@ -32,8 +32,10 @@ public:
         , m_separator(separator)
     {
         // Every character of the text gives at most one ASCII character, so
-        // the copy needs no growing, and append() never reallocates.
-        m_ascii.reserve(text.size());
+        // one reservation covers a pasted wall of digits.
+        if (text.size() > m_ascii.capacity()) {
+            m_ascii.reserve(text.size());
+        }
     }
 
     bool scan()
