@@ -23,6 +23,7 @@ cleanup() {
 trap cleanup EXIT
 
 export DISPLAY="$display"
+export XVFB_PID=$xvfb_pid # for tests that take the display away
 for _ in $(seq 100); do
     xdpyinfo >/dev/null 2>&1 && break
     sleep 0.05
