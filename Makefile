@@ -56,9 +56,9 @@ bench: build
 	NO_WM=1 scripts/with-xvfb.sh /usr/bin/python3 bench/startup.py $(STARTUP_RUNS) \
 		zandrel=$(BUILD_DIR)/zandrel floor=$(BUILD_DIR)/bench/bench_floor
 
-# The README's picture of the window, taken under Xvfb.
+# The README's pictures of the window, taken under Xvfb.
 screenshot: build
-	scripts/screenshot.sh $(BUILD_DIR) docs/zandrel.png
+	scripts/screenshot.sh $(BUILD_DIR) docs
 
 fuzz-build: deps
 	@CC=clang CXX=clang++ $(CMAKE_CONFIGURE) -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -12,6 +12,8 @@ packages=(
     libbenchmark-dev
     # GUI tests under a real X server, the clipboard and screenshots
     xvfb xauth openbox xdotool xclip x11-utils imagemagick python3 python3-xlib
+    # the desktop's font and theme for the screenshots, as GNOME hands them to Qt
+    qt6-gtk-platformtheme
     # localedef, for a German C library locale in the parser's tests
     locales
     # a font that has glyphs for the Traditional Chinese button caption

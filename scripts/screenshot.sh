@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
-# Takes the README's screenshot: the window under Xvfb after typing 25.4 mm
-# and 3937 mil. Usage: scripts/screenshot.sh BUILD_DIR OUTPUT.png
+# Takes the README's pictures of the window under Xvfb after typing 25.4 mm
+# and 3937 mil: as it comes, with a 14 pt desktop font, and in a dark theme.
+# The font and the theme come from the desktop, through Qt's GTK 3 platform
+# theme, as they would on a GNOME desktop.
+# Usage: scripts/screenshot.sh BUILD_DIR DOCS_DIR
 set -euo pipefail
 build=${1:-build}
-out=${2:-docs/zandrel.png}
+docs=${2:-docs}
 here=$(cd "$(dirname "$0")" && pwd)
-export here
+export here build
 
 shoot() {
+    local out=$1
     "$build/zandrel" &
     pid=$!
     wid=$("$here/wait-active-window.sh" zandrel) || { kill "$pid"; exit 1; }
@@ -18,8 +22,17 @@ shoot() {
     sleep 0.3
     import -window "$wid" -frame "$out"
     kill "$pid"
+    echo "wrote $out"
 }
 export -f shoot
-export build out
-"$here/with-xvfb.sh" bash -c shoot
-echo "wrote $out"
+
+"$here/with-xvfb.sh" bash -c "shoot $docs/zandrel.png"
+
+desktop=$(mktemp -d)
+trap 'rm -rf "$desktop"' EXIT
+mkdir -p "$desktop/gtk-3.0"
+printf '[Settings]\ngtk-font-name=DejaVu Sans 14\n' >"$desktop/gtk-3.0/settings.ini"
+XDG_CONFIG_HOME=$desktop QT_QPA_PLATFORMTHEME=gtk3 \
+    "$here/with-xvfb.sh" bash -c "shoot $docs/zandrel-large-font.png"
+GTK_THEME=Adwaita:dark QT_QPA_PLATFORMTHEME=gtk3 \
+    "$here/with-xvfb.sh" bash -c "shoot $docs/zandrel-dark.png"

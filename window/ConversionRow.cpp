@@ -3,10 +3,11 @@
 #include "Clipboard.h"
 #include "ConvertEntry.h"
 #include "EventProcedure.h"
+#include "ResultBox.h"
 
 #include <QLineEdit>
 
-ConversionRow::ConversionRow(QLineEdit* input, QLineEdit* result,
+ConversionRow::ConversionRow(QLineEdit* input, ResultBox* result,
                              const Conversion::ConversionRule& rule, QObject* parent)
     : QObject(parent)
     , m_input(input)
@@ -23,7 +24,7 @@ void ConversionRow::onChange()
     if (!result) {
         return; // not a number: the result and the clipboard stay as they are
     }
-    m_result->setText(*result);
+    m_result->showResult(*result);
     // The clipboard gets the text as the result box holds it, never a copy
     // that could differ from what the user sees.
     Runtime::Clipboard::instance().SetText(m_result->text());

@@ -5,6 +5,7 @@
 #include <QObject>
 
 class QLineEdit;
+class ResultBox;
 
 // One row of the window: every change of the input box is converted by the
 // row's rule into the result box and copied to the clipboard. The two rows
@@ -14,7 +15,7 @@ class ConversionRow : public QObject
     Q_OBJECT
 
 public:
-    ConversionRow(QLineEdit* input, QLineEdit* result, const Conversion::ConversionRule& rule,
+    ConversionRow(QLineEdit* input, ResultBox* result, const Conversion::ConversionRule& rule,
                   QObject* parent);
 
     // Called for every change of the input's text, typed or not.
@@ -22,6 +23,6 @@ public:
 
 private:
     QLineEdit* m_input;
-    QLineEdit* m_result;
+    ResultBox* m_result;
     const Conversion::ConversionRule& m_rule;
 };

@@ -1,12 +1,17 @@
 #include "Form1.h"
 
+#include "Contrast.h"
 #include "ConversionRow.h"
 #include "EntryBox.h"
 #include "EventProcedure.h"
+#include "FormDesign.h"
+#include "LineEditMetrics.h"
 #include "Program.h"
+#include "ResultBox.h"
 #include "SelectEntry.h"
 #include "Twips.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
@@ -34,23 +39,29 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text)
     return label;
 }
 
-// A result box can be selected and copied from but not typed into, and it
-// shows the theme's three-dimensional light shade to say so.
-void makeResultBox(QLineEdit* box)
+QRect toPixels(const Twips::Scale& scale, const Twips::Rect& twips)
 {
-    box->setReadOnly(true);
-    box->setFocusPolicy(Qt::StrongFocus);
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, palette.color(QPalette::Midlight));
-    box->setPalette(palette);
+    const Twips::Rect r = scale.rect(twips.left, twips.top, twips.width, twips.height);
+    return {r.left, r.top, r.width, r.height};
 }
 
-// A label takes at least its place in the layout and grows to fit its text
-// in whatever font the desktop uses, so that it is never clipped.
-void placeLabel(QLabel* label, const QRect& minimum)
+Contrast::Rgb toRgb(const QColor& colour)
 {
-    const QSize hint = label->sizeHint();
-    label->setGeometry(QRect(minimum.topLeft(), minimum.size().expandedTo(hint)));
+    return {colour.red(), colour.green(), colour.blue()};
+}
+
+// A label is as large as its text and sits where its baseline meets the
+// baseline of the text in the box of its row, whatever the font and style.
+void placeLabel(QLabel* label, const Twips::Scale& scale, const Twips::Rect& design,
+                const QLineEdit* rowBox)
+{
+    const QSize size = label->sizeHint();
+    const QFontMetricsF metrics(label->font());
+    // QLabel centres its line vertically in its contents.
+    const qreal labelBaseline = (size.height() - metrics.height()) / 2 + metrics.ascent();
+    const int boxBaseline = rowBox->y() + LineEditBaseline(rowBox, rowBox->size());
+    const int top = boxBaseline - qRound(labelBaseline);
+    label->setGeometry(QRect(QPoint(scale.toPixels(design.left), top), size));
 }
 
 QIcon applicationIcon()
@@ -74,8 +85,6 @@ Form1::Form1(QWidget* parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(Twips::toPixels(3795), Twips::toPixels(2010));
-
     createControls();
     placeControls();
     setTabOrder();
@@ -90,7 +99,7 @@ void Form1::createControls()
     Text1->setAccessibleName(tr("Millimetres"));
     Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("mm"));
     Label3 = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("="));
-    Text2 = makeControl<QLineEdit>(this, QStringLiteral("Text2"));
+    Text2 = makeControl<ResultBox>(this, QStringLiteral("Text2"));
     Text2->setAccessibleName(tr("Mils result"));
     Label2 = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("mil"));
 
@@ -103,7 +112,7 @@ void Form1::createControls()
     Text3->setAccessibleName(tr("Mils"));
     Label4 = makeLabel(this, QStringLiteral("Label4"), QStringLiteral("mil"));
     Label6 = makeLabel(this, QStringLiteral("Label6"), QStringLiteral("="));
-    Text4 = makeControl<QLineEdit>(this, QStringLiteral("Text4"));
+    Text4 = makeControl<ResultBox>(this, QStringLiteral("Text4"));
     Text4->setAccessibleName(tr("Millimetres result"));
     Label5 = makeLabel(this, QStringLiteral("Label5"), QStringLiteral("mm"));
 
@@ -114,34 +123,118 @@ void Form1::createControls()
     Command1->setAutoDefault(false);
     Command1->setDefault(false);
 
-    for (QLineEdit* box :
-         {static_cast<QLineEdit*>(Text1), Text2, static_cast<QLineEdit*>(Text3), Text4}) {
+    for (QLineEdit* box : {static_cast<QLineEdit*>(Text1), static_cast<QLineEdit*>(Text2),
+                           static_cast<QLineEdit*>(Text3), static_cast<QLineEdit*>(Text4)}) {
         box->setText(QStringLiteral("0"));
     }
-    makeResultBox(Text2);
-    makeResultBox(Text4);
+    shadeResultBoxes();
+}
+
+// The smallest scale of the design at which every text fits in this font
+// and style: the widest result and input, the labels and the caption.
+Twips::Scale Form1::fittingScale() const
+{
+    namespace D = FormDesign;
+    const auto boxWidth = [](const QLineEdit* box, int characters) {
+        const QSize probe(1000, 1000); // any size: the frame around the text does not depend on it
+        const int frame = probe.width() - LineEditTextRect(box, probe).width();
+        return frame + NumberWidth(box->font(), characters);
+    };
+    return Twips::Scale::fitting({
+        {D::Text1.width, boxWidth(Text1, D::InputCharacters)},
+        {D::Text3.width, boxWidth(Text3, D::InputCharacters)},
+        {D::Text2.width, boxWidth(Text2, D::ResultCharacters)},
+        {D::Text4.width, boxWidth(Text4, D::ResultCharacters)},
+        {D::Text1.height, Text1->sizeHint().height()},
+        {D::Text2.height, Text2->sizeHint().height()},
+        {D::Text3.height, Text3->sizeHint().height()},
+        {D::Text4.height, Text4->sizeHint().height()},
+        {D::Command1.width, Command1->sizeHint().width()},
+        {D::Command1.height, Command1->sizeHint().height()},
+        {D::LabelRoom(D::Label1, D::Label3.left), Label1->sizeHint().width()},
+        {D::LabelRoom(D::Label3, D::Text2.left), Label3->sizeHint().width()},
+        {D::LabelRoom(D::Label2, D::Width), Label2->sizeHint().width()},
+        {D::LabelRoom(D::Label4, D::Label6.left), Label4->sizeHint().width()},
+        {D::LabelRoom(D::Label6, D::Text4.left), Label6->sizeHint().width()},
+        {D::LabelRoom(D::Label5, D::Width), Label5->sizeHint().width()},
+        // A label stays within the height of its row.
+        {D::Text1.height, Label1->sizeHint().height()},
+        {D::Text3.height, Label4->sizeHint().height()},
+    });
 }
 
 void Form1::placeControls()
 {
-    Text1->setGeometry(Twips::rect(240, 120, 855, 375));
-    placeLabel(Label1, Twips::rect(1200, 240, 270, 180));
-    placeLabel(Label3, Twips::rect(1920, 240, 90, 180));
-    Text2->setGeometry(Twips::rect(2280, 120, 975, 375));
-    placeLabel(Label2, Twips::rect(3360, 240, 225, 180));
+    const Twips::Scale scale = fittingScale();
+    setFixedSize(scale.toPixels(FormDesign::Width), scale.toPixels(FormDesign::Height));
 
-    // A one-pixel line from (240, 720) to (3600, 720).
-    const QPoint from = Twips::point(240, 720);
-    const QPoint to = Twips::point(3600, 720);
-    Line1->setGeometry(from.x(), from.y(), to.x() - from.x(), 1);
+    Text1->setGeometry(toPixels(scale, FormDesign::Text1));
+    Text2->setGeometry(toPixels(scale, FormDesign::Text2));
+    Text3->setGeometry(toPixels(scale, FormDesign::Text3));
+    Text4->setGeometry(toPixels(scale, FormDesign::Text4));
+    Command1->setGeometry(toPixels(scale, FormDesign::Command1));
 
-    Text3->setGeometry(Twips::rect(240, 960, 855, 375));
-    placeLabel(Label4, Twips::rect(1200, 1080, 225, 180));
-    placeLabel(Label6, Twips::rect(1920, 1080, 90, 180));
-    Text4->setGeometry(Twips::rect(2280, 960, 975, 375));
-    placeLabel(Label5, Twips::rect(3360, 1080, 270, 180));
+    const QRect line = toPixels(scale, FormDesign::Line1);
+    Line1->setGeometry(line.x(), line.y(), line.width(), 1);
 
-    Command1->setGeometry(Twips::rect(1200, 1560, 1335, 375));
+    placeLabel(Label1, scale, FormDesign::Label1, Text1);
+    placeLabel(Label3, scale, FormDesign::Label3, Text1);
+    placeLabel(Label2, scale, FormDesign::Label2, Text2);
+    placeLabel(Label4, scale, FormDesign::Label4, Text3);
+    placeLabel(Label6, scale, FormDesign::Label6, Text3);
+    placeLabel(Label5, scale, FormDesign::Label5, Text4);
+}
+
+// The theme's three-dimensional light shade marks the result boxes, unless
+// the theme makes it (nearly) the input boxes' own background.
+void Form1::shadeResultBoxes()
+{
+    const QPalette& form = palette();
+    const Contrast::Rgb shade = Contrast::ResultShade(toRgb(form.color(QPalette::Base)),
+                                                      toRgb(form.color(QPalette::Midlight)),
+                                                      toRgb(form.color(QPalette::Text)));
+    QPalette result;
+    result.setColor(QPalette::Base, QColor(shade.red, shade.green, shade.blue));
+    Text2->setPalette(result);
+    Text4->setPalette(result);
+}
+
+bool Form1::event(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::FontChange:
+        // Qt hands a new font to the controls before their window.
+        if (Command1) {
+            placeControls();
+        }
+        break;
+    case QEvent::ApplicationPaletteChange:
+    case QEvent::PaletteChange:
+    case QEvent::StyleChange:
+        adaptLater();
+        break;
+    default:
+        break;
+    }
+    return Runtime::Form::event(event);
+}
+
+// A new style or palette reaches the window and its controls one by one, in
+// no fixed order; the layout and shades are redone once all have it.
+void Form1::adaptLater()
+{
+    if (m_adaptPending) {
+        return;
+    }
+    m_adaptPending = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_adaptPending = false;
+            placeControls();
+            shadeResultBoxes();
+        },
+        Qt::QueuedConnection);
 }
 
 void Form1::setTabOrder()

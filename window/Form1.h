@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Form.h"
+#include "Twips.h"
 
 class ConversionRow;
 class EntryBox;
@@ -8,6 +9,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class ResultBox;
 
 // The program's one window: two conversion rows, millimetres to mils above
 // and mils to millimetres below, separated by a line, and an exit button.
@@ -23,11 +25,15 @@ public:
     void Load() override;
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void createControls();
+    [[nodiscard]] Twips::Scale fittingScale() const;
     void placeControls();
+    void shadeResultBoxes();
+    void adaptLater();
     void setTabOrder();
     void connectEvents();
     void connectEntryBox(EntryBox* box);
@@ -35,9 +41,9 @@ private:
     void Command1_Click();
 
     EntryBox* Text1 = nullptr;
-    QLineEdit* Text2 = nullptr;
+    ResultBox* Text2 = nullptr;
     EntryBox* Text3 = nullptr;
-    QLineEdit* Text4 = nullptr;
+    ResultBox* Text4 = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* Label3 = nullptr;
@@ -50,4 +56,5 @@ private:
     ConversionRow* m_millimetreRow = nullptr;
     ConversionRow* m_milRow = nullptr;
     bool m_iconSet = false;
+    bool m_adaptPending = false;
 };

@@ -1,28 +1,53 @@
 #pragma once
 
-#include <QPoint>
-#include <QRect>
+#include <initializer_list>
 
-// The window's layout is given in twips. One twip is taken as 1/15 of a
-// logical pixel (15 twips to the pixel at 96 dpi), so that Qt's high-DPI
-// scaling takes care of real screens; nothing here works in device pixels.
+// The window's layout is designed in twips. At the design's own font, 15
+// twips make one logical pixel; a larger font scales the whole design by one
+// factor, so its proportions stay. Qt's (or Windows') high-DPI scaling
+// works on top of that; nothing here knows about device pixels.
 namespace Twips {
 
 inline constexpr int PerPixel = 15;
 
-[[nodiscard]] constexpr int toPixels(int twips)
-{
-    return twips / PerPixel;
-}
+// A span of the design, in twips, that must hold `pixels` logical pixels of
+// content in the current font.
+struct Demand {
+    int twips;
+    int pixels;
+};
 
-[[nodiscard]] constexpr QRect rect(int left, int top, int width, int height)
-{
-    return {toPixels(left), toPixels(top), toPixels(width), toPixels(height)};
-}
+struct Rect {
+    int left;
+    int top;
+    int width;
+    int height;
+};
 
-[[nodiscard]] constexpr QPoint point(int x, int y)
+// Twips to logical pixels at one scale factor.
+class Scale
 {
-    return {toPixels(x), toPixels(y)};
-}
+public:
+    // The smallest factor, never below 1, at which every demand fits once its
+    // edges are rounded to whole pixels.
+    [[nodiscard]] static Scale fitting(std::initializer_list<Demand> demands);
+
+    constexpr Scale() = default;
+    explicit constexpr Scale(double factor)
+        : m_factor(factor < 1.0 ? 1.0 : factor)
+    {
+    }
+
+    [[nodiscard]] constexpr double factor() const noexcept { return m_factor; }
+
+    [[nodiscard]] int toPixels(int twips) const noexcept;
+
+    // Edges are rounded, not sizes, so that rectangles that touch or keep a
+    // gap in the design still do so in pixels.
+    [[nodiscard]] Rect rect(int left, int top, int width, int height) const noexcept;
+
+private:
+    double m_factor = 1.0;
+};
 
 } // namespace Twips

@@ -13,9 +13,12 @@ start() {
     wid=$("$scripts/wait-active-window.sh" zandrel 10) || { fail "window did not become active"; kill "$pid"; return 1; }
 }
 
-# Clicks at a point of the window's client area, in logical pixels.
+# Clicks at a point of the window's design, in twips: the window scales the
+# design to its font, so the point is found from the window's width.
 click_at() {
-    xdotool mousemove --window "$wid" "$1" "$2" click 1
+    local width
+    width=$(xdotool getwindowgeometry --shell "$wid" | sed -n 's/^WIDTH=//p')
+    xdotool mousemove --window "$wid" $(($1 * width / 3795)) $(($2 * width / 3795)) click 1
 }
 
 # Waits for the program to end and checks its exit status.
@@ -44,7 +47,7 @@ scenario() {
         xdotool key "${keys[$i]}"
         expect_clipboard "${want[$i]}" "mil key ${keys[$i]}"
     done
-    click_at 44 20 # Text1
+    click_at 660 300 # Text1
     xdotool key 1
     expect_clipboard 39.37 "mm key 1"
     xdotool key 2
@@ -55,7 +58,7 @@ scenario() {
     xdotool key a # not a number: nothing changes
     sleep 0.2
     expect_clipboard 472.44 "letter after a number"
-    click_at 124 116 # Command1, with "12a" in Text1
+    click_at 1860 1740 # Command1, with "12a" in Text1
     expect_exit
 }
 

@@ -1,0 +1,64 @@
+#include "LineEditMetrics.h"
+
+#include <QFontMetrics>
+#include <QLineEdit>
+#include <QLocale>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// QLineEdit keeps these around its text line, inside the style's contents.
+constexpr int HorizontalMargin = 2;
+
+QRect contentsRect(const QLineEdit* box, const QSize& size)
+{
+    QStyleOptionFrame option;
+    option.initFrom(box);
+    option.rect = QRect(QPoint(0, 0), size);
+    option.lineWidth =
+        box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box) : 0;
+    option.midLineWidth = 0;
+    option.state |= QStyle::State_Sunken;
+    if (box->isReadOnly()) {
+        option.state |= QStyle::State_ReadOnly;
+    }
+    option.features = QStyleOptionFrame::None;
+    return box->style()
+        ->subElementRect(QStyle::SE_LineEditContents, &option, box)
+        .marginsRemoved(box->textMargins());
+}
+
+} // namespace
+
+QRect LineEditTextRect(const QLineEdit* box, const QSize& size)
+{
+    const QRect contents = contentsRect(box, size);
+    const int lineHeight = box->fontMetrics().height();
+    const int top = contents.y() + (contents.height() - lineHeight + 1) / 2;
+    return {contents.x() + HorizontalMargin, top, contents.width() - 2 * HorizontalMargin,
+            lineHeight};
+}
+
+int LineEditBaseline(const QLineEdit* box, const QSize& size)
+{
+    return LineEditTextRect(box, size).top() + box->fontMetrics().ascent();
+}
+
+int NumberWidth(const QFont& font, int characters)
+{
+    // Fractional advances: rounding each glyph's would lose a pixel in ten.
+    const QFontMetricsF metrics(font);
+    qreal digit = 0;
+    for (char16_t c = u'0'; c <= u'9'; ++c) {
+        digit = std::max(digit, metrics.horizontalAdvance(QChar(c)));
+    }
+    const qreal separator = std::max(metrics.horizontalAdvance(QLocale().decimalPoint()),
+                                     metrics.horizontalAdvance(QLatin1Char('.')));
+    // All digits and a separator, or one of the digits traded for a minus sign.
+    const qreal minusOrDigit = std::max(digit, metrics.horizontalAdvance(QLatin1Char('-')));
+    return static_cast<int>(std::ceil((characters - 2) * digit + minusOrDigit + separator));
+}
