@@ -1,5 +1,5 @@
-#include "Program.h"
-#include "ZandrelProgram.h"
+#include "runtime/qt/Program.h"
+#include "window/ZandrelProgram.h"
 
 int main(int argc, char** argv)
 {

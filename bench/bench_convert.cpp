@@ -1,5 +1,5 @@
-#include "ConvertEntry.h"
-#include "NumberText.h"
+#include "conversion/ConvertEntry.h"
+#include "runtime/numbers/NumberText.h"
 
 #include <benchmark/benchmark.h>
 

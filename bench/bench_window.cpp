@@ -1,6 +1,6 @@
 // Time from a key event in an input box to the clipboard holding the new
 // result, in process, on the offscreen platform.
-#include "Form1.h"
+#include "window/Form1.h"
 
 #include <QApplication>
 #include <QClipboard>

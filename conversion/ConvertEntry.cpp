@@ -1,7 +1,7 @@
-#include "ConvertEntry.h"
+#include "conversion/ConvertEntry.h"
 
-#include "NumberFormat.h"
-#include "NumberText.h"
+#include "runtime/numbers/NumberFormat.h"
+#include "runtime/numbers/NumberText.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
 // Feeds arbitrary UTF-16 text to the conversion, in the C and a German
 // locale, and checks the properties every caller relies on.
-#include "ConvertEntry.h"
-#include "NumberFormat.h"
-#include "NumberText.h"
+#include "conversion/ConvertEntry.h"
+#include "runtime/numbers/NumberFormat.h"
+#include "runtime/numbers/NumberText.h"
 
 #include <QLocale>
 #include <QString>

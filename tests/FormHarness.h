@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Form1.h"
+#include "window/Form1.h"
 
 #include <QLineEdit>
 #include <QTest>

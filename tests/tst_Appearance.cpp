@@ -1,5 +1,5 @@
-#include "Contrast.h"
 #include "FormHarness.h"
+#include "window/Contrast.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -8,6 +8,8 @@
 #include <QStyleFactory>
 #include <QStyleOptionFrame>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -71,9 +73,9 @@ void TestAppearance::layoutFollowsFont_data()
     QTest::addColumn<int>("points");
 
     for (int points : {8, 9, 11, 14, 18, 24}) {
-        QTest::addRow("DejaVu Sans %d pt", points) << u"DejaVu Sans"_qs << points;
+        QTest::addRow("DejaVu Sans %d pt", points) << u"DejaVu Sans"_s << points;
     }
-    QTest::newRow("WenQuanYi Micro Hei 12 pt") << u"WenQuanYi Micro Hei"_qs << 12;
+    QTest::newRow("WenQuanYi Micro Hei 12 pt") << u"WenQuanYi Micro Hei"_s << 12;
 }
 
 // Whatever the desktop font, every text is whole and nothing overlaps, also
@@ -112,7 +114,7 @@ void TestAppearance::layoutFollowsFont()
     // Ten characters of result and eight of input, whole.
     const QFontMetrics metrics(QFont(family, points));
     for (const char* name : {"Text2", "Text4"}) {
-        for (const QString& result : {u"-99999.999"_qs, u"4860493.78"_qs}) {
+        for (const QString& result : {u"-99999.999"_s, u"4860493.78"_s}) {
             const int advance = metrics.horizontalAdvance(result);
             const int room = textArea(harness.box(name)).width();
             QVERIFY2(advance < room, qPrintable(QStringLiteral("%1 needs %2 of %3")
@@ -122,7 +124,7 @@ void TestAppearance::layoutFollowsFont()
         }
     }
     for (const char* name : {"Text1", "Text3"}) {
-        QVERIFY2(metrics.horizontalAdvance(u"-1234.56"_qs) < textArea(harness.box(name)).width(),
+        QVERIFY2(metrics.horizontalAdvance(u"-1234.56"_s) < textArea(harness.box(name)).width(),
                  name);
     }
 
@@ -153,13 +155,13 @@ void TestAppearance::longResultShowsItsStart()
 {
     FormHarness harness;
     QLineEdit* result = harness.box("Text2");
-    QTest::keyClicks(harness.box("Text1"), u"123456789012345678901"_qs);
+    QTest::keyClicks(harness.box("Text1"), u"123456789012345678901"_s);
     QVERIFY(result->text().size() >= 24);
     // The start of the number shows, and the tooltip has all of it.
     QCOMPARE(result->cursorPosition(), 0);
     QCOMPARE(result->toolTip(), result->text());
 
-    harness.box("Text1")->setText(u"12"_qs);
+    harness.box("Text1")->setText(u"12"_s);
     QCOMPARE(result->text(), u"472.44");
     QVERIFY(result->toolTip().isEmpty());
 }
@@ -168,7 +170,7 @@ void TestAppearance::resultBoxesStandOut_data()
 {
     QTest::addColumn<QPalette>("palette");
 
-    std::unique_ptr<QStyle> fusion(QStyleFactory::create(u"Fusion"_qs));
+    std::unique_ptr<QStyle> fusion(QStyleFactory::create(u"Fusion"_s));
     QTest::newRow("Fusion light") << fusion->standardPalette();
     // Themes whose light shade is nearly their base, as Adwaita's are.
     QPalette flat = fusion->standardPalette();
@@ -195,7 +197,7 @@ void TestAppearance::resultBoxesStandOut()
         QApplication::setStyle(styleName);
         QApplication::setPalette(originalPalette);
     });
-    QApplication::setStyle(u"Fusion"_qs);
+    QApplication::setStyle(u"Fusion"_s);
     QApplication::setPalette(palette);
     FormHarness harness;
     QCoreApplication::processEvents();

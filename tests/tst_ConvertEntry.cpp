@@ -1,10 +1,12 @@
-#include "ConvertEntry.h"
+#include "conversion/ConvertEntry.h"
 
 #include <QRandomGenerator>
 #include <QTest>
 
 #include <bit>
 #include <cstdint>
+
+using namespace Qt::StringLiterals;
 
 using namespace Conversion;
 
@@ -112,23 +114,23 @@ void TestConvertEntry::workedValues_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("1 mm") << &MmToMil << u"1"_qs << u"39.37"_qs;
-    QTest::newRow("12 mm") << &MmToMil << u"12"_qs << u"472.44"_qs;
-    QTest::newRow("123 mm") << &MmToMil << u"123"_qs << u"4842.51"_qs;
-    QTest::newRow("-2 mm") << &MmToMil << u"-2"_qs << u"-78.74"_qs;
-    QTest::newRow("0 mm") << &MmToMil << u"0"_qs << u"0.00"_qs;
-    QTest::newRow("100 mm") << &MmToMil << u"100"_qs << u"3937.00"_qs;
-    QTest::newRow("one inch") << &MmToMil << u"25.4"_qs << u"1000.00"_qs;
-    QTest::newRow("0.5 mm tie") << &MmToMil << u"0.5"_qs << u"19.69"_qs;
-    QTest::newRow("1 mil") << &MilToMm << u"1"_qs << u"0.025"_qs;
-    QTest::newRow("5 mil") << &MilToMm << u"5"_qs << u"0.127"_qs;
-    QTest::newRow("100 mil") << &MilToMm << u"100"_qs << u"2.540"_qs;
-    QTest::newRow("1000 mil") << &MilToMm << u"1000"_qs << u"25.400"_qs;
-    QTest::newRow("3937 mil gains a digit") << &MilToMm << u"3937"_qs << u"100.000"_qs;
-    QTest::newRow("19.75 mil tie") << &MilToMm << u"19.75"_qs << u"0.502"_qs;
-    QTest::newRow("-0.001 mil is no negative zero") << &MilToMm << u"-0.001"_qs << u"0.000"_qs;
-    QTest::newRow("blanks and sign") << &MilToMm << u" +10 "_qs << u"0.254"_qs;
-    QTest::newRow("underflow") << &MmToMil << u"1e-400"_qs << u"0.00"_qs;
+    QTest::newRow("1 mm") << &MmToMil << u"1"_s << u"39.37"_s;
+    QTest::newRow("12 mm") << &MmToMil << u"12"_s << u"472.44"_s;
+    QTest::newRow("123 mm") << &MmToMil << u"123"_s << u"4842.51"_s;
+    QTest::newRow("-2 mm") << &MmToMil << u"-2"_s << u"-78.74"_s;
+    QTest::newRow("0 mm") << &MmToMil << u"0"_s << u"0.00"_s;
+    QTest::newRow("100 mm") << &MmToMil << u"100"_s << u"3937.00"_s;
+    QTest::newRow("one inch") << &MmToMil << u"25.4"_s << u"1000.00"_s;
+    QTest::newRow("0.5 mm tie") << &MmToMil << u"0.5"_s << u"19.69"_s;
+    QTest::newRow("1 mil") << &MilToMm << u"1"_s << u"0.025"_s;
+    QTest::newRow("5 mil") << &MilToMm << u"5"_s << u"0.127"_s;
+    QTest::newRow("100 mil") << &MilToMm << u"100"_s << u"2.540"_s;
+    QTest::newRow("1000 mil") << &MilToMm << u"1000"_s << u"25.400"_s;
+    QTest::newRow("3937 mil gains a digit") << &MilToMm << u"3937"_s << u"100.000"_s;
+    QTest::newRow("19.75 mil tie") << &MilToMm << u"19.75"_s << u"0.502"_s;
+    QTest::newRow("-0.001 mil is no negative zero") << &MilToMm << u"-0.001"_s << u"0.000"_s;
+    QTest::newRow("blanks and sign") << &MilToMm << u" +10 "_s << u"0.254"_s;
+    QTest::newRow("underflow") << &MmToMil << u"1e-400"_s << u"0.00"_s;
 }
 
 void TestConvertEntry::workedValues()
@@ -149,13 +151,13 @@ void TestConvertEntry::nothing_data()
 
     QTest::newRow("empty mm") << &MmToMil << QString();
     QTest::newRow("empty mil") << &MilToMm << QString();
-    QTest::newRow("abc mm") << &MmToMil << u"abc"_qs;
-    QTest::newRow("abc mil") << &MilToMm << u"abc"_qs;
-    QTest::newRow("12a") << &MmToMil << u"12a"_qs;
-    QTest::newRow("lone minus") << &MilToMm << u"-"_qs;
-    QTest::newRow("text beyond a double") << &MilToMm << u"1e999"_qs;
-    QTest::newRow("product beyond a double") << &MmToMil << u"1e307"_qs;
-    QTest::newRow("negative product beyond") << &MmToMil << u"-1.7976931348623157e308"_qs;
+    QTest::newRow("abc mm") << &MmToMil << u"abc"_s;
+    QTest::newRow("abc mil") << &MilToMm << u"abc"_s;
+    QTest::newRow("12a") << &MmToMil << u"12a"_s;
+    QTest::newRow("lone minus") << &MilToMm << u"-"_s;
+    QTest::newRow("text beyond a double") << &MilToMm << u"1e999"_s;
+    QTest::newRow("product beyond a double") << &MmToMil << u"1e307"_s;
+    QTest::newRow("negative product beyond") << &MmToMil << u"-1.7976931348623157e308"_s;
 }
 
 void TestConvertEntry::nothing()
@@ -202,14 +204,14 @@ void TestConvertEntry::matchesExactDecimal()
 void TestConvertEntry::germanLocale()
 {
     const QLocale german(QLocale::German, QLocale::Germany);
-    QCOMPARE(ConvertEntry(MmToMil, u"1,5", german), std::optional<QString>(u"59,06"_qs));
-    QCOMPARE(ConvertEntry(MilToMm, u"3937", german), std::optional<QString>(u"100,000"_qs));
-    QCOMPARE(ConvertEntry(MilToMm, u"1.5", german), std::optional<QString>(u"0,038"_qs));
+    QCOMPARE(ConvertEntry(MmToMil, u"1,5", german), std::optional<QString>(u"59,06"_s));
+    QCOMPARE(ConvertEntry(MilToMm, u"3937", german), std::optional<QString>(u"100,000"_s));
+    QCOMPARE(ConvertEntry(MilToMm, u"1.5", german), std::optional<QString>(u"0,038"_s));
 
     // The default locale is what the program uses when none is given.
     const QLocale previous;
     QLocale::setDefault(german);
-    QCOMPARE(ConvertEntry(MmToMil, u"1,5"), std::optional<QString>(u"59,06"_qs));
+    QCOMPARE(ConvertEntry(MmToMil, u"1,5"), std::optional<QString>(u"59,06"_s));
     QLocale::setDefault(previous);
     QCOMPARE(ConvertEntry(MmToMil, u"1,5"), std::nullopt);
 }

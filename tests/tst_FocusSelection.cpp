@@ -5,6 +5,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 // Entered, clicked or confirmed with Enter, an input box selects its first
 // ten characters, so the next keys replace the old number.
 class TestFocusSelection : public QObject
@@ -50,16 +52,16 @@ void TestFocusSelection::clickSelectsLeadingText_data()
     QTest::addColumn<bool>("focusedBefore");
     QTest::addColumn<QString>("selected");
 
-    for (const QString& box : {u"Text1"_qs, u"Text3"_qs}) {
+    for (const QString& box : {u"Text1"_s, u"Text3"_s}) {
         const QByteArray b = box.toLatin1();
         QTest::addRow("%s short text, focus elsewhere", b.constData())
-            << box << u"12.5"_qs << false << u"12.5"_qs;
+            << box << u"12.5"_s << false << u"12.5"_s;
         QTest::addRow("%s short text, focused", b.constData())
-            << box << u"12.5"_qs << true << u"12.5"_qs;
+            << box << u"12.5"_s << true << u"12.5"_s;
         QTest::addRow("%s fourteen characters", b.constData())
-            << box << u"12345678901234"_qs << true << u"1234567890"_qs;
+            << box << u"12345678901234"_s << true << u"1234567890"_s;
         QTest::addRow("%s fourteen characters, focus elsewhere", b.constData())
-            << box << u"12345678901234"_qs << false << u"1234567890"_qs;
+            << box << u"12345678901234"_s << false << u"1234567890"_s;
         QTest::addRow("%s empty", b.constData()) << box << QString() << true << QString();
     }
 }
@@ -94,7 +96,7 @@ void TestFocusSelection::clickThenTypeKeepsTheTail()
     FormHarness harness;
     QVERIFY(harness.waitActive());
     QLineEdit* input = harness.box("Text1");
-    input->setText(u"12345678901234"_qs);
+    input->setText(u"12345678901234"_s);
     QTest::mouseClick(input, Qt::LeftButton, {}, QPoint(input->width() - 3, 5));
     QTest::keyClick(input, Qt::Key_9);
     QCOMPARE(input->text(), u"91234");
@@ -106,10 +108,10 @@ void TestFocusSelection::enterKeepsFocusAndInsertsNothing_data()
     QTest::addColumn<QString>("box");
     QTest::addColumn<int>("key");
 
-    QTest::newRow("Text1 Return") << u"Text1"_qs << int(Qt::Key_Return);
-    QTest::newRow("Text1 keypad Enter") << u"Text1"_qs << int(Qt::Key_Enter);
-    QTest::newRow("Text3 Return") << u"Text3"_qs << int(Qt::Key_Return);
-    QTest::newRow("Text3 keypad Enter") << u"Text3"_qs << int(Qt::Key_Enter);
+    QTest::newRow("Text1 Return") << u"Text1"_s << int(Qt::Key_Return);
+    QTest::newRow("Text1 keypad Enter") << u"Text1"_s << int(Qt::Key_Enter);
+    QTest::newRow("Text3 Return") << u"Text3"_s << int(Qt::Key_Return);
+    QTest::newRow("Text3 keypad Enter") << u"Text3"_s << int(Qt::Key_Enter);
 }
 
 void TestFocusSelection::enterKeepsFocusAndInsertsNothing()
@@ -123,7 +125,7 @@ void TestFocusSelection::enterKeepsFocusAndInsertsNothing()
     QSignalSpy pressed(button, &QPushButton::clicked);
     QLineEdit* input = harness.box(box.toLatin1().constData());
     input->setFocus();
-    input->setText(u"12345678901234"_qs);
+    input->setText(u"12345678901234"_s);
     input->setCursorPosition(5);
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
@@ -141,11 +143,11 @@ void TestFocusSelection::tabOrderAndSelection_data()
     QTest::addColumn<QStringList>("order");
 
     QTest::newRow("Tab") << false
-                         << QStringList{u"Text4"_qs, u"Command1"_qs, u"Text1"_qs, u"Text2"_qs,
-                                        u"Text3"_qs};
+                         << QStringList{u"Text4"_s, u"Command1"_s, u"Text1"_s, u"Text2"_s,
+                                        u"Text3"_s};
     QTest::newRow("Backtab") << true
-                             << QStringList{u"Text2"_qs, u"Text1"_qs, u"Command1"_qs, u"Text4"_qs,
-                                            u"Text3"_qs};
+                             << QStringList{u"Text2"_s, u"Text1"_s, u"Command1"_s, u"Text4"_s,
+                                            u"Text3"_s};
 }
 
 void TestFocusSelection::tabOrderAndSelection()
@@ -155,8 +157,8 @@ void TestFocusSelection::tabOrderAndSelection()
 
     FormHarness harness;
     QVERIFY(harness.waitActive());
-    harness.box("Text1")->setText(u"12345678901234"_qs);
-    harness.box("Text3")->setText(u"98765432109876"_qs);
+    harness.box("Text1")->setText(u"12345678901234"_s);
+    harness.box("Text3")->setText(u"98765432109876"_s);
     QVERIFY(harness.box("Text3")->hasFocus());
 
     for (const QString& name : order) {

@@ -1,5 +1,5 @@
 #include "FormHarness.h"
-#include "ZandrelProgram.h"
+#include "window/ZandrelProgram.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 // The window as it comes up: controls, places, texts, colours and order.
 class TestForm1 : public QObject
@@ -61,10 +63,10 @@ void TestForm1::boxes_data()
     QTest::addColumn<bool>("result");
     QTest::addColumn<QString>("accessibleName");
 
-    QTest::newRow("Text1") << u"Text1"_qs << false << u"Millimetres"_qs;
-    QTest::newRow("Text2") << u"Text2"_qs << true << u"Mils result"_qs;
-    QTest::newRow("Text3") << u"Text3"_qs << false << u"Mils"_qs;
-    QTest::newRow("Text4") << u"Text4"_qs << true << u"Millimetres result"_qs;
+    QTest::newRow("Text1") << u"Text1"_s << false << u"Millimetres"_s;
+    QTest::newRow("Text2") << u"Text2"_s << true << u"Mils result"_s;
+    QTest::newRow("Text3") << u"Text3"_s << false << u"Mils"_s;
+    QTest::newRow("Text4") << u"Text4"_s << true << u"Millimetres result"_s;
 }
 
 void TestForm1::boxes()
@@ -89,12 +91,12 @@ void TestForm1::labels_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("Label1") << u"Label1"_qs << u"mm"_qs;
-    QTest::newRow("Label3") << u"Label3"_qs << u"="_qs;
-    QTest::newRow("Label2") << u"Label2"_qs << u"mil"_qs;
-    QTest::newRow("Label4") << u"Label4"_qs << u"mil"_qs;
-    QTest::newRow("Label6") << u"Label6"_qs << u"="_qs;
-    QTest::newRow("Label5") << u"Label5"_qs << u"mm"_qs;
+    QTest::newRow("Label1") << u"Label1"_s << u"mm"_s;
+    QTest::newRow("Label3") << u"Label3"_s << u"="_s;
+    QTest::newRow("Label2") << u"Label2"_s << u"mil"_s;
+    QTest::newRow("Label4") << u"Label4"_s << u"mil"_s;
+    QTest::newRow("Label6") << u"Label6"_s << u"="_s;
+    QTest::newRow("Label5") << u"Label5"_s << u"mm"_s;
 }
 
 void TestForm1::labels()

@@ -4,6 +4,8 @@
 #include <QGuiApplication>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // One user action in an input box.
@@ -54,49 +56,49 @@ void TestLiveConversion::typing_data()
 
     using A = Action;
     QTest::newRow("12 after the selected 0")
-        << u"Text1"_qs << u"Text2"_qs
-        << QList<Step>{{A::Click, {}, u"0"_qs, {}},
-                       {A::Type, u"1"_qs, u"39.37"_qs, u"39.37"_qs},
-                       {A::Type, u"2"_qs, u"472.44"_qs, u"472.44"_qs}};
+        << u"Text1"_s << u"Text2"_s
+        << QList<Step>{{A::Click, {}, u"0"_s, {}},
+                       {A::Type, u"1"_s, u"39.37"_s, u"39.37"_s},
+                       {A::Type, u"2"_s, u"472.44"_s, u"472.44"_s}};
     QTest::newRow("deleting the selection changes nothing")
-        << u"Text1"_qs << u"Text2"_qs
-        << QList<Step>{{A::Click, {}, u"0"_qs, {}},
-                       {A::Type, u"12"_qs, u"472.44"_qs, u"472.44"_qs},
-                       {A::SelectAllDelete, {}, u"472.44"_qs, u"472.44"_qs}};
+        << u"Text1"_s << u"Text2"_s
+        << QList<Step>{{A::Click, {}, u"0"_s, {}},
+                       {A::Type, u"12"_s, u"472.44"_s, u"472.44"_s},
+                       {A::SelectAllDelete, {}, u"472.44"_s, u"472.44"_s}};
     QTest::newRow("backspace passes through 1")
-        << u"Text1"_qs << u"Text2"_qs
-        << QList<Step>{{A::Click, {}, u"0"_qs, {}},
-                       {A::Type, u"12"_qs, u"472.44"_qs, u"472.44"_qs},
-                       {A::Backspace, {}, u"39.37"_qs, u"39.37"_qs},
-                       {A::Backspace, {}, u"39.37"_qs, u"39.37"_qs}};
+        << u"Text1"_s << u"Text2"_s
+        << QList<Step>{{A::Click, {}, u"0"_s, {}},
+                       {A::Type, u"12"_s, u"472.44"_s, u"472.44"_s},
+                       {A::Backspace, {}, u"39.37"_s, u"39.37"_s},
+                       {A::Backspace, {}, u"39.37"_s, u"39.37"_s}};
     QTest::newRow("3937 step by step")
-        << u"Text3"_qs << u"Text4"_qs
-        << QList<Step>{{A::Click, {}, u"0"_qs, {}},
-                       {A::Type, u"3"_qs, u"0.076"_qs, u"0.076"_qs},
-                       {A::Type, u"9"_qs, u"0.991"_qs, u"0.991"_qs},
-                       {A::Type, u"3"_qs, u"9.982"_qs, u"9.982"_qs},
-                       {A::Type, u"7"_qs, u"100.000"_qs, u"100.000"_qs}};
+        << u"Text3"_s << u"Text4"_s
+        << QList<Step>{{A::Click, {}, u"0"_s, {}},
+                       {A::Type, u"3"_s, u"0.076"_s, u"0.076"_s},
+                       {A::Type, u"9"_s, u"0.991"_s, u"0.991"_s},
+                       {A::Type, u"3"_s, u"9.982"_s, u"9.982"_s},
+                       {A::Type, u"7"_s, u"100.000"_s, u"100.000"_s}};
     QTest::newRow("letter after a number")
-        << u"Text3"_qs << u"Text4"_qs
-        << QList<Step>{{A::Click, {}, u"0"_qs, {}},
-                       {A::Type, u"5"_qs, u"0.127"_qs, u"0.127"_qs},
-                       {A::Type, u"a"_qs, u"0.127"_qs, u"0.127"_qs},
-                       {A::Type, u"1"_qs, u"0.127"_qs, u"0.127"_qs}};
+        << u"Text3"_s << u"Text4"_s
+        << QList<Step>{{A::Click, {}, u"0"_s, {}},
+                       {A::Type, u"5"_s, u"0.127"_s, u"0.127"_s},
+                       {A::Type, u"a"_s, u"0.127"_s, u"0.127"_s},
+                       {A::Type, u"1"_s, u"0.127"_s, u"0.127"_s}};
     QTest::newRow("sign, separator and exponent")
-        << u"Text1"_qs << u"Text2"_qs
-        << QList<Step>{{A::Click, {}, u"0"_qs, {}},
-                       {A::Type, u"-"_qs, u"0"_qs, {}},
-                       {A::Type, u"."_qs, u"0"_qs, {}},
-                       {A::Type, u"5"_qs, u"-19.69"_qs, u"-19.69"_qs},
-                       {A::Type, u"e"_qs, u"-19.69"_qs, u"-19.69"_qs},
-                       {A::Type, u"2"_qs, u"-1968.50"_qs, u"-1968.50"_qs}};
+        << u"Text1"_s << u"Text2"_s
+        << QList<Step>{{A::Click, {}, u"0"_s, {}},
+                       {A::Type, u"-"_s, u"0"_s, {}},
+                       {A::Type, u"."_s, u"0"_s, {}},
+                       {A::Type, u"5"_s, u"-19.69"_s, u"-19.69"_s},
+                       {A::Type, u"e"_s, u"-19.69"_s, u"-19.69"_s},
+                       {A::Type, u"2"_s, u"-1968.50"_s, u"-1968.50"_s}};
     QTest::newRow("overflow is not a number")
-        << u"Text1"_qs << u"Text2"_qs
-        << QList<Step>{{A::Click, {}, u"0"_qs, {}},
-                       {A::Type, u"1e30"_qs, u"39370000000000000000000000000000.00"_qs,
-                        u"39370000000000000000000000000000.00"_qs},
-                       {A::Type, u"8"_qs, u"39370000000000000000000000000000.00"_qs,
-                        u"39370000000000000000000000000000.00"_qs}};
+        << u"Text1"_s << u"Text2"_s
+        << QList<Step>{{A::Click, {}, u"0"_s, {}},
+                       {A::Type, u"1e30"_s, u"39370000000000000000000000000000.00"_s,
+                        u"39370000000000000000000000000000.00"_s},
+                       {A::Type, u"8"_s, u"39370000000000000000000000000000.00"_s,
+                        u"39370000000000000000000000000000.00"_s}};
 }
 
 void TestLiveConversion::typing()
@@ -128,9 +130,9 @@ void TestLiveConversion::typing()
             break;
         }
         const QString where = QStringLiteral("after step %1: ").arg(i);
-        QVERIFY2(out->text() == step.result, qPrintable(where + u"result "_qs + out->text()));
+        QVERIFY2(out->text() == step.result, qPrintable(where + u"result "_s + out->text()));
         QVERIFY2(clipboardText() == step.clipboard,
-                 qPrintable(where + u"clipboard "_qs + clipboardText()));
+                 qPrintable(where + u"clipboard "_s + clipboardText()));
     }
 }
 
@@ -139,11 +141,11 @@ void TestLiveConversion::rowsAreIndependent()
     FormHarness harness;
     QVERIFY(harness.waitActive());
     QTest::mouseClick(harness.box("Text1"), Qt::LeftButton);
-    QTest::keyClicks(harness.box("Text1"), u"12"_qs);
+    QTest::keyClicks(harness.box("Text1"), u"12"_s);
     QCOMPARE(harness.box("Text2")->text(), u"472.44");
 
     QTest::mouseClick(harness.box("Text3"), Qt::LeftButton);
-    QTest::keyClicks(harness.box("Text3"), u"7"_qs);
+    QTest::keyClicks(harness.box("Text3"), u"7"_s);
     QCOMPARE(harness.box("Text4")->text(), u"0.178");
     QCOMPARE(clipboardText(), u"0.178"); // the most recent accepted edit, either row
     QCOMPARE(harness.box("Text1")->text(), u"12");
@@ -161,7 +163,7 @@ void TestLiveConversion::resultBoxIsWhatClipboardGets()
     QLineEdit* in = harness.box("Text1");
     // A paste is an edit like any other.
     in->selectAll();
-    in->insert(u"  25.4 "_qs);
+    in->insert(u"  25.4 "_s);
     QCOMPARE(harness.box("Text2")->text(), u"1000.00");
     QCOMPARE(clipboardText(), harness.box("Text2")->text());
     // The primary selection is the user's, not ours.
@@ -172,7 +174,7 @@ void TestLiveConversion::resultBoxIsWhatClipboardGets()
 
 void TestLiveConversion::nothingAtStartUp()
 {
-    QGuiApplication::clipboard()->setText(u"the user's text"_qs);
+    QGuiApplication::clipboard()->setText(u"the user's text"_s);
     FormHarness harness;
     QVERIFY(harness.waitActive());
     for (const char* name : {"Text1", "Text2", "Text3", "Text4"}) {
@@ -187,12 +189,12 @@ void TestLiveConversion::locales_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("mils");
 
-    QTest::newRow("C") << u"C"_qs << u"1.5"_qs << u"59.06"_qs;
-    QTest::newRow("C comma is no number") << u"C"_qs << u"1,5"_qs << u"39.37"_qs;
-    QTest::newRow("en_US") << u"en_US"_qs << u"2.5"_qs << u"98.43"_qs;
-    QTest::newRow("de_DE comma") << u"de_DE"_qs << u"1,5"_qs << u"59,06"_qs;
-    QTest::newRow("de_DE point") << u"de_DE"_qs << u"1.5"_qs << u"59,06"_qs;
-    QTest::newRow("zh_TW") << u"zh_TW"_qs << u"0.5"_qs << u"19.69"_qs;
+    QTest::newRow("C") << u"C"_s << u"1.5"_s << u"59.06"_s;
+    QTest::newRow("C comma is no number") << u"C"_s << u"1,5"_s << u"39.37"_s;
+    QTest::newRow("en_US") << u"en_US"_s << u"2.5"_s << u"98.43"_s;
+    QTest::newRow("de_DE comma") << u"de_DE"_s << u"1,5"_s << u"59,06"_s;
+    QTest::newRow("de_DE point") << u"de_DE"_s << u"1.5"_s << u"59,06"_s;
+    QTest::newRow("zh_TW") << u"zh_TW"_s << u"0.5"_s << u"19.69"_s;
 }
 
 // The separator the user's locale writes, in and out; the caption stays.
@@ -219,7 +221,7 @@ void TestLiveConversion::hugePaste()
 {
     FormHarness harness;
     QLineEdit* in = harness.box("Text3");
-    QGuiApplication::clipboard()->setText(u"0."_qs + QString(200'000, u'3'));
+    QGuiApplication::clipboard()->setText(u"0."_s + QString(200'000, u'3'));
     in->selectAll();
     QTest::keyClick(in, Qt::Key_V, Qt::ControlModifier);
     // A line edit holds at most 32767 characters; what it kept converts.
@@ -229,7 +231,7 @@ void TestLiveConversion::hugePaste()
     // And the next keys are handled as ever.
     QTest::keyClick(in, Qt::Key_Home);
     QTest::keyClick(in, Qt::Key_Delete);
-    QTest::keyClicks(in, u"9"_qs);
+    QTest::keyClicks(in, u"9"_s);
     QCOMPARE(harness.box("Text4")->text(), u"0.237");
     QCOMPARE(clipboardText(), u"0.237");
 }

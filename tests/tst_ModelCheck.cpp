@@ -8,6 +8,8 @@
 
 #include <clocale>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const char* const ControlNames[] = {"Text1", "Text2", "Text3", "Text4", "Command1"};
@@ -46,15 +48,15 @@ void TestModelCheck::modelConversion_data()
     QTest::addColumn<bool>("mmToMil");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("12 mm") << u"12"_qs << true << u"472.44"_qs;
-    QTest::newRow("0.5 mm") << u"0.5"_qs << true << u"19.69"_qs;
-    QTest::newRow("-2 mm") << u"-2"_qs << true << u"-78.74"_qs;
-    QTest::newRow("3937 mil") << u"3937"_qs << false << u"100.000"_qs;
-    QTest::newRow("19.75 mil") << u"19.75"_qs << false << u"0.502"_qs;
-    QTest::newRow("-0.001 mil") << u"-0.001"_qs << false << u"0.000"_qs;
-    QTest::newRow("1e-400") << u"1e-400"_qs << true << u"0.00"_qs;
-    QTest::newRow("abc") << u"abc"_qs << true << QString();
-    QTest::newRow("1e999") << u"1e999"_qs << false << QString();
+    QTest::newRow("12 mm") << u"12"_s << true << u"472.44"_s;
+    QTest::newRow("0.5 mm") << u"0.5"_s << true << u"19.69"_s;
+    QTest::newRow("-2 mm") << u"-2"_s << true << u"-78.74"_s;
+    QTest::newRow("3937 mil") << u"3937"_s << false << u"100.000"_s;
+    QTest::newRow("19.75 mil") << u"19.75"_s << false << u"0.502"_s;
+    QTest::newRow("-0.001 mil") << u"-0.001"_s << false << u"0.000"_s;
+    QTest::newRow("1e-400") << u"1e-400"_s << true << u"0.00"_s;
+    QTest::newRow("abc") << u"abc"_s << true << QString();
+    QTest::newRow("1e999") << u"1e999"_s << false << QString();
 }
 
 void TestModelCheck::modelConversion()
@@ -100,19 +102,19 @@ void TestModelCheck::randomSessions()
             if (c == u' ' && model.focus() == WindowModel::Command1) {
                 c = u'x'; // Space would press the exit button
             }
-            action = u"type '"_qs + c + u'\'';
+            action = u"type '"_s + c + u'\'';
             QTest::keyClicks(focus, QString(c));
             model.type(c);
         } else if (pick < 58) {
-            action = u"Backspace"_qs;
+            action = u"Backspace"_s;
             QTest::keyClick(focus, Qt::Key_Backspace);
             model.backspace();
         } else if (pick < 63) {
-            action = u"Delete"_qs;
+            action = u"Delete"_s;
             QTest::keyClick(focus, Qt::Key_Delete);
             model.deleteForward();
         } else if (pick < 67) {
-            action = u"select all, Delete"_qs;
+            action = u"select all, Delete"_s;
             QTest::keyClick(focus, Qt::Key_A, Qt::ControlModifier);
             QTest::keyClick(focus, Qt::Key_Delete);
             model.selectAllAndDelete();
@@ -121,24 +123,24 @@ void TestModelCheck::randomSessions()
             for (quint32 i = 0, n = 1 + random.bounded(8u); i < n; ++i) {
                 text += Alphabet[random.bounded(int(Alphabet.size()))];
             }
-            action = u"paste '"_qs + text + u'\'';
+            action = u"paste '"_s + text + u'\'';
             clipboard->setText(text);
             QTest::keyClick(focus, Qt::Key_V, Qt::ControlModifier);
             model.paste(text);
         } else if (pick < 77) {
-            action = u"Enter"_qs;
+            action = u"Enter"_s;
             QTest::keyClick(focus, random.bounded(2) ? Qt::Key_Return : Qt::Key_Enter);
             model.enter();
         } else if (pick < 89) {
             const auto target = WindowModel::Control(random.bounded(4));
             QWidget* box = harness->control(ControlNames[target]);
             const QPoint at(2 + int(random.bounded(quint32(box->width() - 4))), box->height() / 2);
-            action = u"click "_qs + QString::fromLatin1(ControlNames[target]);
+            action = u"click "_s + QString::fromLatin1(ControlNames[target]);
             QTest::mouseClick(box, Qt::LeftButton, {}, at);
             model.click(target);
         } else {
             const bool backwards = random.bounded(2);
-            action = backwards ? u"Backtab"_qs : u"Tab"_qs;
+            action = backwards ? u"Backtab"_s : u"Tab"_s;
             QTest::keyClick(focus, backwards ? Qt::Key_Backtab : Qt::Key_Tab,
                             backwards ? Qt::ShiftModifier : Qt::NoModifier);
             model.tab(backwards);
@@ -174,7 +176,7 @@ void TestModelCheck::randomSessions()
             ++acceptedTotal;
         }
         QVERIFY2(QApplication::focusWidget() == harness->control(ControlNames[model.focus()]),
-                 fail(u"focus is on "_qs + QApplication::focusWidget()->objectName()));
+                 fail(u"focus is on "_s + QApplication::focusWidget()->objectName()));
     }
     // A session that never converts would prove nothing.
     QVERIFY2(acceptedTotal > steps / 20, qPrintable(QString::number(acceptedTotal)));

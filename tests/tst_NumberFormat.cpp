@@ -1,5 +1,5 @@
-#include "NumberFormat.h"
-#include "RuntimeError.h"
+#include "runtime/numbers/NumberFormat.h"
+#include "runtime/numbers/RuntimeError.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+
+using namespace Qt::StringLiterals;
 
 using Runtime::Format;
 
@@ -34,36 +36,36 @@ void TestNumberFormat::format_data()
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("zero 2") << 0.0 << u"0.00"_qs << u"0.00"_qs;
-    QTest::newRow("zero 3") << 0.0 << u"0.000"_qs << u"0.000"_qs;
-    QTest::newRow("negative zero") << -0.0 << u"0.00"_qs << u"0.00"_qs;
-    QTest::newRow("pads decimals") << 2.54 << u"0.000"_qs << u"2.540"_qs;
-    QTest::newRow("leading zero") << 0.0254 << u"0.000"_qs << u"0.025"_qs;
-    QTest::newRow("rounds down") << 472.44 << u"0.00"_qs << u"472.44"_qs;
-    QTest::newRow("negative") << -78.74 << u"0.00"_qs << u"-78.74"_qs;
+    QTest::newRow("zero 2") << 0.0 << u"0.00"_s << u"0.00"_s;
+    QTest::newRow("zero 3") << 0.0 << u"0.000"_s << u"0.000"_s;
+    QTest::newRow("negative zero") << -0.0 << u"0.00"_s << u"0.00"_s;
+    QTest::newRow("pads decimals") << 2.54 << u"0.000"_s << u"2.540"_s;
+    QTest::newRow("leading zero") << 0.0254 << u"0.000"_s << u"0.025"_s;
+    QTest::newRow("rounds down") << 472.44 << u"0.00"_s << u"472.44"_s;
+    QTest::newRow("negative") << -78.74 << u"0.00"_s << u"-78.74"_s;
     // 0.5 * 39.37 and 19.75 * 0.0254: the doubles lie just below the ties.
-    QTest::newRow("tie of 19.685") << 0.5 * 39.37 << u"0.00"_qs << u"19.69"_qs;
-    QTest::newRow("tie of 0.50165") << 19.75 * 0.0254 << u"0.000"_qs << u"0.502"_qs;
-    QTest::newRow("negative tie") << -0.5 * 39.37 << u"0.00"_qs << u"-19.69"_qs;
-    QTest::newRow("exact tie 0.125") << 0.125 << u"0.00"_qs << u"0.13"_qs;
-    QTest::newRow("exact tie 2.5") << 2.5 << u"0"_qs << u"3"_qs;
-    QTest::newRow("below tie at 15 digits") << 0.12499999999999 << u"0.00"_qs << u"0.12"_qs;
-    QTest::newRow("carry across digits") << 99.9998 << u"0.000"_qs << u"100.000"_qs;
-    QTest::newRow("carry into new digit") << 9.995 << u"0.00"_qs << u"10.00"_qs;
-    QTest::newRow("999.998 to 1000") << 25.4 * 39.37 << u"0.00"_qs << u"1000.00"_qs;
-    QTest::newRow("rounds up to smallest unit") << 0.0005 << u"0.000"_qs << u"0.001"_qs;
-    QTest::newRow("rounds to zero") << 0.0004 << u"0.000"_qs << u"0.000"_qs;
-    QTest::newRow("negative rounds to zero") << -0.0004 << u"0.000"_qs << u"0.000"_qs;
-    QTest::newRow("negative tiny") << -1e-300 << u"0.00"_qs << u"0.00"_qs;
-    QTest::newRow("subnormal") << std::numeric_limits<double>::denorm_min() << u"0.000"_qs
-                               << u"0.000"_qs;
-    QTest::newRow("no grouping") << 1234567.891 << u"0.00"_qs << u"1234567.89"_qs;
+    QTest::newRow("tie of 19.685") << 0.5 * 39.37 << u"0.00"_s << u"19.69"_s;
+    QTest::newRow("tie of 0.50165") << 19.75 * 0.0254 << u"0.000"_s << u"0.502"_s;
+    QTest::newRow("negative tie") << -0.5 * 39.37 << u"0.00"_s << u"-19.69"_s;
+    QTest::newRow("exact tie 0.125") << 0.125 << u"0.00"_s << u"0.13"_s;
+    QTest::newRow("exact tie 2.5") << 2.5 << u"0"_s << u"3"_s;
+    QTest::newRow("below tie at 15 digits") << 0.12499999999999 << u"0.00"_s << u"0.12"_s;
+    QTest::newRow("carry across digits") << 99.9998 << u"0.000"_s << u"100.000"_s;
+    QTest::newRow("carry into new digit") << 9.995 << u"0.00"_s << u"10.00"_s;
+    QTest::newRow("999.998 to 1000") << 25.4 * 39.37 << u"0.00"_s << u"1000.00"_s;
+    QTest::newRow("rounds up to smallest unit") << 0.0005 << u"0.000"_s << u"0.001"_s;
+    QTest::newRow("rounds to zero") << 0.0004 << u"0.000"_s << u"0.000"_s;
+    QTest::newRow("negative rounds to zero") << -0.0004 << u"0.000"_s << u"0.000"_s;
+    QTest::newRow("negative tiny") << -1e-300 << u"0.00"_s << u"0.00"_s;
+    QTest::newRow("subnormal") << std::numeric_limits<double>::denorm_min() << u"0.000"_s
+                               << u"0.000"_s;
+    QTest::newRow("no grouping") << 1234567.891 << u"0.00"_s << u"1234567.89"_s;
     QTest::newRow("15 significant digits")
-        << 123456789012.345678 << u"0.00"_qs << u"123456789012.35"_qs;
+        << 123456789012.345678 << u"0.00"_s << u"123456789012.35"_s;
     QTest::newRow("beyond 15 digits is zeros")
-        << 1234567890123456789.0 << u"0.00"_qs << u"1234567890123460000.00"_qs;
-    QTest::newRow("integer pattern") << 41.6 << u"0"_qs << u"42"_qs;
-    QTest::newRow("min integer digits") << 4.5 << u"000.0"_qs << u"004.5"_qs;
+        << 1234567890123456789.0 << u"0.00"_s << u"1234567890123460000.00"_s;
+    QTest::newRow("integer pattern") << 41.6 << u"0"_s << u"42"_s;
+    QTest::newRow("min integer digits") << 4.5 << u"000.0"_s << u"004.5"_s;
 }
 
 void TestNumberFormat::format()
@@ -143,12 +145,12 @@ void TestNumberFormat::localeSeparator_data()
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("de") << u"de_DE"_qs << -1234.5 << u"-1234,50"_qs;
-    QTest::newRow("fr") << u"fr_FR"_qs << 0.5 << u"0,50"_qs;
-    QTest::newRow("en") << u"en_US"_qs << 1234.5 << u"1234.50"_qs;
-    QTest::newRow("zh_TW") << u"zh_TW"_qs << 3.25 << u"3.25"_qs;
+    QTest::newRow("de") << u"de_DE"_s << -1234.5 << u"-1234,50"_s;
+    QTest::newRow("fr") << u"fr_FR"_s << 0.5 << u"0,50"_s;
+    QTest::newRow("en") << u"en_US"_s << 1234.5 << u"1234.50"_s;
+    QTest::newRow("zh_TW") << u"zh_TW"_s << 3.25 << u"3.25"_s;
     // Swedish writes U+2212 for minus; pasted into other programs it must stay '-'.
-    QTest::newRow("sv minus stays ascii") << u"sv_SE"_qs << -1.0 << u"-1,00"_qs;
+    QTest::newRow("sv minus stays ascii") << u"sv_SE"_s << -1.0 << u"-1,00"_s;
 }
 
 void TestNumberFormat::localeSeparator()
@@ -166,12 +168,12 @@ void TestNumberFormat::badArguments_data()
     QTest::addColumn<QString>("pattern");
 
     QTest::newRow("empty pattern") << 1.0 << QString();
-    QTest::newRow("hash pattern") << 1.0 << u"#.##"_qs;
-    QTest::newRow("point only") << 1.0 << u"."_qs;
-    QTest::newRow("no integer part") << 1.0 << u".00"_qs;
-    QTest::newRow("trailing point") << 1.0 << u"0."_qs;
-    QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << u"0.00"_qs;
-    QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN() << u"0.00"_qs;
+    QTest::newRow("hash pattern") << 1.0 << u"#.##"_s;
+    QTest::newRow("point only") << 1.0 << u"."_s;
+    QTest::newRow("no integer part") << 1.0 << u".00"_s;
+    QTest::newRow("trailing point") << 1.0 << u"0."_s;
+    QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << u"0.00"_s;
+    QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN() << u"0.00"_s;
 }
 
 void TestNumberFormat::badArguments()

@@ -1,9 +1,9 @@
-#include "Application.h"
-#include "Clipboard.h"
-#include "ErrorReport.h"
-#include "EventProcedure.h"
 #include "FormHarness.h"
-#include "RuntimeError.h"
+#include "runtime/numbers/RuntimeError.h"
+#include "runtime/qt/Application.h"
+#include "runtime/qt/Clipboard.h"
+#include "runtime/qt/ErrorReport.h"
+#include "runtime/qt/EventProcedure.h"
 
 #include <QClipboard>
 #include <QMessageBox>
@@ -12,6 +12,8 @@
 #include <QTimer>
 
 #include <memory>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -57,12 +59,12 @@ void TestRuntime::messageIsTraditionalChinese_data()
     QTest::addColumn<QString>("detail");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("overflow") << 6 << QString() << u"執行階段錯誤 '6':\n\n溢位"_qs;
+    QTest::newRow("overflow") << 6 << QString() << u"執行階段錯誤 '6':\n\n溢位"_s;
     QTest::newRow("invalid call with detail")
-        << 5 << u"bad pattern"_qs << u"執行階段錯誤 '5':\n\n程序呼叫或引數不正確\n\nbad pattern"_qs;
-    QTest::newRow("internal") << 51 << QString() << u"執行階段錯誤 '51':\n\n內部錯誤"_qs;
+        << 5 << u"bad pattern"_s << u"執行階段錯誤 '5':\n\n程序呼叫或引數不正確\n\nbad pattern"_s;
+    QTest::newRow("internal") << 51 << QString() << u"執行階段錯誤 '51':\n\n內部錯誤"_s;
     QTest::newRow("unknown number")
-        << 999 << QString() << u"執行階段錯誤 '999':\n\n應用程式定義或物件定義錯誤"_qs;
+        << 999 << QString() << u"執行階段錯誤 '999':\n\n應用程式定義或物件定義錯誤"_s;
 }
 
 void TestRuntime::messageIsTraditionalChinese()
@@ -89,7 +91,7 @@ void TestRuntime::unhandledErrorIsReportedAndEnds()
     reader.start(10);
     QTimer::singleShot(0, harness.form(), Runtime::EventProcedure([] {
                            throw Runtime::RuntimeError(Runtime::RuntimeError::Overflow,
-                                                       u"raised by the test"_qs);
+                                                       u"raised by the test"_s);
                        }));
 
     const int status = QCoreApplication::exec();
@@ -113,10 +115,10 @@ void TestRuntime::exitButtonEndsWithNonNumber()
     QLineEdit* text1 = harness.box("Text1");
     QTimer::singleShot(0, harness.form(), [&] {
         text1->selectAll();
-        QTest::keyClicks(text1, u"abc"_qs);
+        QTest::keyClicks(text1, u"abc"_s);
         QTest::mouseClick(harness.control("Command1"), Qt::LeftButton);
         // Ended at once: nothing typed from now on reaches the window.
-        QTest::keyClicks(text1, u"12"_qs);
+        QTest::keyClicks(text1, u"12"_s);
     });
     QCOMPARE(QCoreApplication::exec(), 0);
     QCOMPARE(text1->text(), u"abc");
@@ -127,8 +129,8 @@ void TestRuntime::exitButtonEndsWithNonNumber()
 
 void TestRuntime::clipboardReplacesText()
 {
-    QGuiApplication::clipboard()->setText(u"before"_qs);
-    Runtime::Clipboard::instance().SetText(u"39.37"_qs);
+    QGuiApplication::clipboard()->setText(u"before"_s);
+    Runtime::Clipboard::instance().SetText(u"39.37"_s);
     QCOMPARE(QGuiApplication::clipboard()->text(), u"39.37");
     QVERIFY(&Runtime::Clipboard::instance() == &Runtime::Clipboard::instance());
 }

@@ -1,4 +1,4 @@
-#include "Contrast.h"
+#include "window/Contrast.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,9 +1,9 @@
-#include "ConversionRow.h"
+#include "window/ConversionRow.h"
 
-#include "Clipboard.h"
-#include "ConvertEntry.h"
-#include "EventProcedure.h"
-#include "ResultBox.h"
+#include "conversion/ConvertEntry.h"
+#include "runtime/qt/Clipboard.h"
+#include "runtime/qt/EventProcedure.h"
+#include "window/ResultBox.h"
 
 #include <QLineEdit>
 

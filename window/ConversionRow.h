@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ConversionRule.h"
+#include "conversion/ConversionRule.h"
 
 #include <QObject>
 

@@ -1,4 +1,4 @@
-#include "EntryBox.h"
+#include "window/EntryBox.h"
 
 #include <QKeyEvent>
 

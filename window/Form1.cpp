@@ -1,15 +1,15 @@
-#include "Form1.h"
+#include "window/Form1.h"
 
-#include "Contrast.h"
-#include "ConversionRow.h"
-#include "EntryBox.h"
-#include "EventProcedure.h"
-#include "FormDesign.h"
-#include "LineEditMetrics.h"
-#include "Program.h"
-#include "ResultBox.h"
-#include "SelectEntry.h"
-#include "Twips.h"
+#include "runtime/qt/EventProcedure.h"
+#include "runtime/qt/Program.h"
+#include "window/Contrast.h"
+#include "window/ConversionRow.h"
+#include "window/EntryBox.h"
+#include "window/FormDesign.h"
+#include "window/LineEditMetrics.h"
+#include "window/ResultBox.h"
+#include "window/SelectEntry.h"
+#include "window/Twips.h"
 
 #include <QEvent>
 #include <QFrame>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Form.h"
-#include "Twips.h"
+#include "runtime/qt/Form.h"
+#include "window/Twips.h"
 
 class ConversionRow;
 class EntryBox;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Twips.h"
+#include "window/Twips.h"
 
 // The window as designed, in twips from the top-left corner of its client
 // area, at the design's own font. Both rows read as a sentence: input box,

@@ -1,4 +1,4 @@
-#include "LineEditMetrics.h"
+#include "window/LineEditMetrics.h"
 
 #include <QFontMetrics>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
-#include "ResultBox.h"
+#include "window/ResultBox.h"
 
-#include "LineEditMetrics.h"
+#include "window/LineEditMetrics.h"
 
 #include <QEvent>
 

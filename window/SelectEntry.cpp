@@ -1,4 +1,4 @@
-#include "SelectEntry.h"
+#include "window/SelectEntry.h"
 
 #include <QLineEdit>
 

@@ -1,4 +1,4 @@
-#include "Twips.h"
+#include "window/Twips.h"
 
 #include <algorithm>
 #include <cmath>

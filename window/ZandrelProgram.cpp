@@ -1,6 +1,6 @@
-#include "ZandrelProgram.h"
+#include "window/ZandrelProgram.h"
 
-#include "Form1.h"
+#include "window/Form1.h"
 #include "ZandrelVersion.h"
 
 Runtime::ProgramHeader ZandrelProgram()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Program.h"
+#include "runtime/qt/Program.h"
 
 // What this program tells the runtime at start: its name, version, desktop
 // entry and start-up window.

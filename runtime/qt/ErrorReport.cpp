@@ -1,9 +1,11 @@
-#include "ErrorReport.h"
+#include "runtime/qt/ErrorReport.h"
 
-#include "RuntimeError.h"
+#include "runtime/numbers/RuntimeError.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
+
+using namespace Qt::StringLiterals;
 
 namespace Runtime {
 
@@ -29,7 +31,7 @@ QString UnhandledErrorMessage(int number, const QString& detail)
 {
     QString message = QStringLiteral("執行階段錯誤 '%1':\n\n%2").arg(number).arg(meaning(number));
     if (!detail.isEmpty()) {
-        message += u"\n\n"_qs + detail;
+        message += u"\n\n"_s + detail;
     }
     return message;
 }

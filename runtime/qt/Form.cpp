@@ -1,4 +1,4 @@
-#include "Form.h"
+#include "runtime/qt/Form.h"
 
 namespace Runtime {
 

@@ -1,4 +1,4 @@
-#include "NumberText.h"
+#include "runtime/numbers/NumberText.h"
 
 #include <QVarLengthArray>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Form.h"
+#include "runtime/qt/Form.h"
 
 #include <QString>
 

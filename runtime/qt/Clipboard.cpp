@@ -1,4 +1,4 @@
-#include "Clipboard.h"
+#include "runtime/qt/Clipboard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

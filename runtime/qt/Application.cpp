@@ -1,7 +1,7 @@
-#include "Application.h"
+#include "runtime/qt/Application.h"
 
-#include "ErrorReport.h"
-#include "EventProcedure.h"
+#include "runtime/qt/ErrorReport.h"
+#include "runtime/qt/EventProcedure.h"
 
 #include <QEvent>
 

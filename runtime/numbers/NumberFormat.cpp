@@ -1,7 +1,7 @@
-#include "NumberFormat.h"
+#include "runtime/numbers/NumberFormat.h"
 
-#include "NumberText.h"
-#include "RuntimeError.h"
+#include "runtime/numbers/NumberText.h"
+#include "runtime/numbers/RuntimeError.h"
 
 #include <algorithm>
 #include <array>

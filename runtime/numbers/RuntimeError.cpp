@@ -1,4 +1,4 @@
-#include "RuntimeError.h"
+#include "runtime/numbers/RuntimeError.h"
 
 namespace Runtime {
 

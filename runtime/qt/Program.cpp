@@ -1,7 +1,7 @@
-#include "Program.h"
+#include "runtime/qt/Program.h"
 
-#include "Application.h"
-#include "ErrorReport.h"
+#include "runtime/qt/Application.h"
+#include "runtime/qt/ErrorReport.h"
 
 #include <exception>
 
