@@ -13,7 +13,7 @@ FUZZ_SMOKE_SECONDS ?= 5
 
 CMAKE_CONFIGURE = cmake -S . -G Ninja -DZANDREL_WERROR=$(WERROR)
 
-.PHONY: all deps configure build run test test-sanitize bench screenshot package fuzz fuzz-build fuzz-smoke format clean
+.PHONY: all deps configure build run test test-sanitize bench screenshot package fuzz fuzz-build fuzz-smoke format check-format clazy clean
 
 all: build
 
@@ -74,6 +74,7 @@ MODEL_SEED  ?= $(shell date +%s)
 fuzz: fuzz-build build
 	@mkdir -p $(FUZZ_DIR)/corpus
 	$(FUZZ_DIR)/fuzz/fuzz_convertentry -runs=$(FUZZ_RUNS) -print_final_stats=1 \
+		-artifact_prefix=$(FUZZ_DIR)/ \
 		$(FUZZ_DIR)/corpus fuzz/corpus
 	QT_QPA_PLATFORM=offscreen ZANDREL_MODEL_STEPS=$(MODEL_STEPS) ZANDREL_MODEL_SEED=$(MODEL_SEED) \
 		$(BUILD_DIR)/tests/tst_ModelCheck randomSessions
@@ -81,6 +82,7 @@ fuzz: fuzz-build build
 fuzz-smoke: fuzz-build
 	@mkdir -p $(FUZZ_DIR)/corpus
 	$(FUZZ_DIR)/fuzz/fuzz_convertentry -max_total_time=$(FUZZ_SMOKE_SECONDS) \
+		-artifact_prefix=$(FUZZ_DIR)/ \
 		-print_final_stats=1 $(FUZZ_DIR)/corpus fuzz/corpus
 
 # A .deb in build/, with computed dependencies.
@@ -89,6 +91,13 @@ package: build
 
 format: configure
 	@cmake --build $(BUILD_DIR) --target format
+
+# What CI checks besides the tests: the committed format, and clazy.
+check-format: deps
+	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
+clazy: build fuzz-build
+	@scripts/clazy.sh $(BUILD_DIR) $(FUZZ_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR) $(FUZZ_DIR) $(ASAN_DIR)

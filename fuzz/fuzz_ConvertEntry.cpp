@@ -1,8 +1,9 @@
 // Feeds arbitrary UTF-16 text to the conversion, in the C and a German
-// locale, and checks the properties every caller relies on.
+// locale, and checks the properties every caller relies on; plain ASCII
+// text also against an independent oracle.
 #include "conversion/ConvertEntry.h"
 #include "runtime/numbers/NumberFormat.h"
-#include "runtime/numbers/NumberText.h"
+#include "tests/ConversionOracle.h"
 
 #include <QLocale>
 #include <QString>
@@ -56,9 +57,22 @@ void check(const QString& text, const QLocale& locale)
             std::abort();
         }
     }
-    if (Runtime::IsNumeric(text, locale)) {
-        const std::optional<double> value = Runtime::ToDouble(text, locale);
-        if (!value || !std::isfinite(*value)) {
+}
+
+// Plain ASCII in the C locale: the conversion must agree, text for text,
+// with the oracle that works through strtod and printf instead.
+void checkAgainstOracle(const QString& text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() >= 128) {
+            return;
+        }
+    }
+    static const QLocale c = QLocale::c();
+    for (const bool mmToMil : {true, false}) {
+        const auto& rule = mmToMil ? Conversion::MmToMil : Conversion::MilToMm;
+        if (Conversion::ConvertEntry(rule, text, c) != OracleConvert(text, mmToMil)) {
+            std::fprintf(stderr, "disagree on \"%s\"\n", qPrintable(text));
             std::abort();
         }
     }
@@ -96,6 +110,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::memcpy(text.data(), data, size / 2 * 2);
     check(text, c);
     check(text, german);
+    checkAgainstOracle(text);
     if (size >= sizeof(double)) {
         double value = 0;
         std::memcpy(&value, data, sizeof value);

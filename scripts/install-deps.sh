@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# Installs the Debian/Ubuntu packages that building, running and testing need.
+# Installs the Debian packages that building, running and testing need.
 # Only what is missing is installed, so a second run costs a single dpkg-query.
 set -euo pipefail
 
 packages=(
     # toolchain and build
-    build-essential cmake ninja-build clang libclang-rt-14-dev clang-format
+    build-essential cmake ninja-build clang clang-format clazy
     # Qt 6 and what its CMake packages expect
     qt6-base-dev libgl-dev
     # benchmarks
@@ -19,24 +19,29 @@ packages=(
     # a font that has glyphs for the Traditional Chinese button caption
     fontconfig fonts-wqy-microhei
     # desktop integration checks: Windows resources, desktop entry, metainfo, .deb
-    binutils-mingw-w64-i686 desktop-file-utils appstream dpkg-dev file
+    binutils-mingw-w64-i686 desktop-file-utils appstream dpkg-dev file lintian
 )
 
-missing=()
-for pkg in "${packages[@]}"; do
-    status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)
-    [[ "$status" == "install ok installed" ]] || missing+=("$pkg")
-done
+updated=0
+install_missing() {
+    local missing=() pkg status
+    for pkg in "$@"; do
+        status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)
+        [[ "$status" == "install ok installed" ]] || missing+=("$pkg")
+    done
+    ((${#missing[@]} == 0)) && return 0
 
-if ((${#missing[@]} == 0)); then
-    exit 0
-fi
+    echo "Installing missing packages: ${missing[*]}"
+    local sudo=()
+    ((EUID != 0)) && sudo=(sudo)
+    if ((updated == 0)); then
+        "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+        updated=1
+    fi
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
 
-echo "Installing missing packages: ${missing[*]}"
-sudo=()
-if ((EUID != 0)); then
-    sudo=(sudo)
-fi
-"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
-"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
-    apt-get install -y -q --no-install-recommends "${missing[@]}"
+install_missing "${packages[@]}"
+# libFuzzer and the sanitizers' runtime must be those of the installed clang.
+install_missing "libclang-rt-$(clang -dumpversion | cut -d. -f1)-dev"

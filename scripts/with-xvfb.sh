@@ -4,31 +4,25 @@
 # Usage: scripts/with-xvfb.sh COMMAND [ARGS...]
 set -euo pipefail
 
-display=""
-for n in $(seq 90 140); do
-    if [[ ! -e /tmp/.X11-unix/X$n && ! -e /tmp/.X$n-lock ]]; then
-        display=":$n"
-        break
-    fi
-done
-[[ -n "$display" ]] || { echo "no free X display" >&2; exit 1; }
-
-Xvfb "$display" -screen 0 640x480x24 -nolisten tcp >/dev/null 2>&1 &
+# The server picks a free display itself and writes its number to the pipe
+# once it accepts connections: no race with another run choosing the same.
+displayfd=$(mktemp -u)
+mkfifo "$displayfd"
+Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$displayfd" >/dev/null 2>&1 &
 xvfb_pid=$!
 cleanup() {
     [[ -n "${wm_pid:-}" ]] && kill "$wm_pid" 2>/dev/null || true
     kill "$xvfb_pid" 2>/dev/null || true
     wait 2>/dev/null || true
+    rm -f "$displayfd"
 }
 trap cleanup EXIT
 
-export DISPLAY="$display"
+number=""
+read -r -t 20 number <"$displayfd" || true
+[[ "$number" =~ ^[0-9]+$ ]] || { echo "Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":$number"
 export XVFB_PID=$xvfb_pid # for tests that take the display away
-for _ in $(seq 100); do
-    xdpyinfo >/dev/null 2>&1 && break
-    sleep 0.05
-done
-xdpyinfo >/dev/null 2>&1 || { echo "Xvfb did not start" >&2; exit 1; }
 
 if [[ "${NO_WM:-0}" != 1 ]]; then
     openbox --sm-disable >/dev/null 2>&1 &

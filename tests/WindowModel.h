@@ -40,9 +40,6 @@ public:
     [[nodiscard]] int acceptedEdits() const { return m_acceptedEdits; }
     [[nodiscard]] Control lastResult() const { return m_lastResult; }
 
-    // The conversion as the rules describe it; exposed for its own checks.
-    [[nodiscard]] static std::optional<QString> convert(const QString& text, bool mmToMil);
-
 private:
     [[nodiscard]] bool isInput(Control control) const
     {

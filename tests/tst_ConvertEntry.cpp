@@ -1,6 +1,7 @@
 #include "conversion/ConvertEntry.h"
 
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <bit>
@@ -209,10 +210,12 @@ void TestConvertEntry::germanLocale()
     QCOMPARE(ConvertEntry(MilToMm, u"1.5", german), std::optional<QString>(u"0,038"_s));
 
     // The default locale is what the program uses when none is given.
-    const QLocale previous;
-    QLocale::setDefault(german);
-    QCOMPARE(ConvertEntry(MmToMil, u"1,5"), std::optional<QString>(u"59,06"_s));
-    QLocale::setDefault(previous);
+    {
+        const QLocale previous;
+        const auto restore = qScopeGuard([&] { QLocale::setDefault(previous); });
+        QLocale::setDefault(german);
+        QCOMPARE(ConvertEntry(MmToMil, u"1,5"), std::optional<QString>(u"59,06"_s));
+    }
     QCOMPARE(ConvertEntry(MmToMil, u"1,5"), std::nullopt);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QScopeGuard>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -205,12 +206,12 @@ void TestLiveConversion::locales()
     QFETCH(QString, mils);
 
     const QLocale previous;
+    const auto restore = qScopeGuard([&] { QLocale::setDefault(previous); });
     QLocale::setDefault(QLocale(locale));
     FormHarness harness;
     QLineEdit* in = harness.box("Text1");
     in->selectAll();
     QTest::keyClicks(in, typed);
-    QLocale::setDefault(previous);
 
     QCOMPARE(harness.box("Text2")->text(), mils);
     QCOMPARE(clipboardText(), mils);

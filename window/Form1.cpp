@@ -21,7 +21,7 @@
 namespace {
 
 // The caption is 離, five spaces, 開, with no access key.
-const QString ExitCaption = QStringLiteral("離     開");
+constexpr QStringView ExitCaption = u"離     開";
 
 template <typename Widget>
 Widget* makeControl(QWidget* parent, const QString& name)
@@ -117,7 +117,7 @@ void Form1::createControls()
     Label5 = makeLabel(this, QStringLiteral("Label5"), QStringLiteral("mm"));
 
     Command1 = makeControl<QPushButton>(this, QStringLiteral("Command1"));
-    Command1->setText(ExitCaption);
+    Command1->setText(ExitCaption.toString());
     Command1->setAccessibleName(tr("Exit"));
     // Enter and Esc never press it.
     Command1->setAutoDefault(false);

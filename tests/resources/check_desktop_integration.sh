@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Checks the program's place on a Linux desktop: the desktop entry and the
 # metainfo validate, `cmake --install` lays out the standard tree, and the
-# .deb carries it with computed dependencies.
-# Usage: check_desktop_integration.sh SOURCE_DIR BUILD_DIR
+# .deb carries it with computed dependencies, and Debian's lintian has
+# nothing to say about it. VERSION is the project's one version.
+# Usage: check_desktop_integration.sh SOURCE_DIR BUILD_DIR VERSION
 set -uo pipefail
 src=$1
 build=$2
+version=$3
+metainfo="$build/resources/io.github.zandrel.Zandrel.metainfo.xml"
 id=io.github.zandrel.Zandrel
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -17,13 +20,14 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 expect() { local what=$1; shift; if "$@"; then ok; else fail "$what"; fi; }
 
 expect "desktop entry validates" desktop-file-validate "$src/resources/$id.desktop"
-expect "metainfo validates" appstreamcli validate --no-net "$src/resources/$id.metainfo.xml"
+expect "metainfo validates" appstreamcli validate --no-net "$metainfo"
 expect "desktop entry is named Zandrel" grep -qx 'Name=Zandrel' "$src/resources/$id.desktop"
 expect "desktop entry runs zandrel" grep -qx 'Exec=zandrel' "$src/resources/$id.desktop"
 expect "desktop entry icon is the id" grep -qx "Icon=$id" "$src/resources/$id.desktop"
 expect "metainfo launches the entry" \
-    grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$src/resources/$id.metainfo.xml"
-expect "metainfo has release 1.00" grep -q '<release version="1.00"' "$src/resources/$id.metainfo.xml"
+    grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo"
+expect "metainfo has release $version" grep -q "<release version=\"$version\"" "$metainfo"
+expect "metainfo claims no address" bash -c "! grep -q 'https\?://' '$metainfo'"
 expect "program sets the same desktop file name" grep -rq "\"$id\"" "$src/window"
 
 # Installed tree.
@@ -36,6 +40,8 @@ installed=(
     "usr/share/applications/$id.desktop"
     "usr/share/metainfo/$id.metainfo.xml"
     "usr/share/icons/hicolor/scalable/apps/$id.svg"
+    usr/share/doc/zandrel/changelog.gz
+    usr/share/man/man1/zandrel.1.gz
 )
 for size in 16 32 48 64 128 256; do
     installed+=("usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
@@ -57,16 +63,30 @@ deb=$(ls "$work"/package/zandrel_*.deb 2>/dev/null | head -n1)
 if [[ -n "$deb" ]]; then
     field() { dpkg-deb -f "$deb" "$1"; }
     expect "package name" test "$(field Package)" = zandrel
-    expect "package version 1.00" test "$(field Version)" = 1.00
+    expect "package version $version" test "$(field Version)" = "$version"
+    expect "changelog's latest entry is $version" \
+        bash -c "zcat '$stage/usr/share/doc/zandrel/changelog.gz' | head -n1 | grep -qF '($version)'"
+    expect "package claims no homepage" test -z "$(field Homepage)"
     expect "package section" test "$(field Section)" = utils
     expect "dependencies computed: Qt widgets" bash -c "dpkg-deb -f '$deb' Depends | grep -q libqt6widgets6"
     expect "dependencies computed: libc" bash -c "dpkg-deb -f '$deb' Depends | grep -q libc6"
-    expect "recommends a Traditional Chinese font" \
-        bash -c "dpkg-deb -f '$deb' Recommends | grep -q fonts-wqy-microhei"
+    expect "depends on a font for the caption" bash -c "dpkg-deb -f '$deb' Depends |
+        grep -qF 'fonts-wqy-microhei | fonts-noto-cjk | fonts-arphic-uming'"
+    expect "recommends Qt's Wayland plugin" bash -c "dpkg-deb -f '$deb' Recommends | grep -q qt6-wayland"
+    expect "recommends the hicolor icon theme" \
+        bash -c "dpkg-deb -f '$deb' Recommends | grep -q hicolor-icon-theme"
     contents=$(dpkg-deb -c "$deb")
     for file in "${installed[@]}"; do
         expect "package holds $file" grep -q "\./$file\$" <<<"$contents"
     done
+    # Errors, warnings and the pedantic notes alike.
+    if lintian -I --pedantic "$deb" >"$work/lintian.log" 2>&1; then ok; else fail "lintian failed"; fi
+    tags=$(grep -E '^[EWIPX]: ' "$work/lintian.log")
+    [[ -z "$tags" ]] && ok || fail "lintian: $tags"
+    mkdir -p "$work/unpacked" && dpkg-deb -x "$deb" "$work/unpacked"
+    expect "full RELRO" bash -c "readelf -d '$work/unpacked/usr/bin/zandrel' | grep -q BIND_NOW"
+    expect "position-independent" bash -c "readelf -h '$work/unpacked/usr/bin/zandrel' | grep -q DYN"
+    expect "no .comment section" bash -c "! readelf -S '$work/unpacked/usr/bin/zandrel' | grep -q '\.comment'"
 else
     fail "no .deb was produced"
 fi

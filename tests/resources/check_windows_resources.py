@@ -1,7 +1,9 @@
 #!/usr/bin/python3
 """Compiles the Windows resource script with mingw-w64's windres and checks,
 from the compiled .res, the version record and icon group 1; and checks the
-.ico the script points at. Usage: check_windows_resources.py RC_FILE WORK_DIR
+.ico the script points at. VERSION is the project's (1.0.0.0), VERSION_TEXT
+what the program shows (1.00).
+Usage: check_windows_resources.py RC_FILE ICO_FILE VERSION VERSION_TEXT WORK_DIR
 """
 import pathlib
 import struct
@@ -68,13 +70,15 @@ def read_version_node(data, pos):
     return key, value, children, pos + length
 
 
-def check_version(body):
+def check_version(body, version, text):
     key, fixed, children, _ = read_version_node(body, 0)
     check(key == "VS_VERSION_INFO", "version record key")
     signature, _, file_ms, file_ls, product_ms, product_ls = struct.unpack_from("<6I", fixed)
     check(signature == 0xFEEF04BD, "VS_FIXEDFILEINFO signature")
-    check((file_ms, file_ls) == (0x00010000, 0), f"FILEVERSION {file_ms:#x},{file_ls:#x}")
-    check((product_ms, product_ls) == (0x00010000, 0), "PRODUCTVERSION")
+    parts = [int(p) for p in version.split(".")]
+    wanted = (parts[0] << 16 | parts[1], parts[2] << 16 | parts[3])
+    check((file_ms, file_ls) == wanted, f"FILEVERSION {file_ms:#x},{file_ls:#x}")
+    check((product_ms, product_ls) == wanted, "PRODUCTVERSION")
     blocks = {child[0]: child for child in children}
     tables = blocks.get("StringFileInfo", ("", b"", [], 0))[2]
     check([t[0] for t in tables] == ["040404B0"], "one string table 040404B0")
@@ -83,8 +87,8 @@ def check_version(body):
         for entry in table[2]:
             strings[entry[0]] = entry[1].decode("utf-16-le").rstrip("\0")
     expected = {"ProductName": "Zandrel", "InternalName": "Zandrel",
-                "OriginalFilename": "Zandrel.exe", "FileVersion": "1.00",
-                "ProductVersion": "1.00"}
+                "OriginalFilename": "Zandrel.exe", "FileVersion": text,
+                "ProductVersion": text}
     check(strings == expected, f"version strings {strings}")
     var = blocks.get("VarFileInfo", ("", b"", [], 0))[2]
     translation = var[0][1] if var else b""
@@ -130,7 +134,8 @@ def check_ico(path):
 
 
 def main():
-    rc, work = pathlib.Path(sys.argv[1]).resolve(), pathlib.Path(sys.argv[2])
+    rc, ico = pathlib.Path(sys.argv[1]).resolve(), pathlib.Path(sys.argv[2])
+    version, text, work = sys.argv[3], sys.argv[4], pathlib.Path(sys.argv[5])
     work.mkdir(parents=True, exist_ok=True)
     res = work / "zandrel.res"
     subprocess.run(["i686-w64-mingw32-windres", "--preprocessor=cpp", "-I", str(rc.parent),
@@ -138,9 +143,9 @@ def main():
     resources = read_res(res.read_bytes())
     check((RT_VERSION, 1) in resources, "version record 1")
     if (RT_VERSION, 1) in resources:
-        check_version(resources[(RT_VERSION, 1)])
+        check_version(resources[(RT_VERSION, 1)], version, text)
     check_icon_group(resources)
-    check_ico(rc.parent / "zandrel.ico")
+    check_ico(ico)
     print(f"{checked - len(failures)} passed, {len(failures)} failed")
     return 1 if failures else 0
 
