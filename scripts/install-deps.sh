@@ -14,6 +14,8 @@ packages=(
     xvfb xauth openbox xdotool xclip x11-utils imagemagick python3 python3-xlib
     # the desktop's font and theme for the screenshots, as GNOME hands them to Qt
     qt6-gtk-platformtheme
+    # a screen reader's view: a private D-Bus session, the AT-SPI bus, pyatspi
+    dbus-daemon dbus-bin at-spi2-core python3-pyatspi
     # localedef, for a German C library locale in the parser's tests
     locales
     # a font that has glyphs for the Traditional Chinese button caption

@@ -2,6 +2,7 @@
 
 #include "runtime/qt/EventProcedure.h"
 #include "runtime/qt/Program.h"
+#include "window/Accessibility.h"
 #include "window/Contrast.h"
 #include "window/ConversionRow.h"
 #include "window/EntryBox.h"
@@ -79,6 +80,7 @@ QIcon applicationIcon()
 Form1::Form1(QWidget* parent)
     : Runtime::Form(parent)
 {
+    InstallAccessibility();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Zandrel"));
     // A fixed-size utility: no maximise box, position left to the window manager.
@@ -96,11 +98,9 @@ Form1::Form1(QWidget* parent)
 void Form1::createControls()
 {
     Text1 = makeControl<EntryBox>(this, QStringLiteral("Text1"));
-    Text1->setAccessibleName(tr("Millimetres"));
     Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("mm"));
     Label3 = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("="));
     Text2 = makeControl<ResultBox>(this, QStringLiteral("Text2"));
-    Text2->setAccessibleName(tr("Mils result"));
     Label2 = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("mil"));
 
     Line1 = makeControl<QFrame>(this, QStringLiteral("Line1"));
@@ -109,16 +109,13 @@ void Form1::createControls()
     Line1->setLineWidth(1);
 
     Text3 = makeControl<EntryBox>(this, QStringLiteral("Text3"));
-    Text3->setAccessibleName(tr("Mils"));
     Label4 = makeLabel(this, QStringLiteral("Label4"), QStringLiteral("mil"));
     Label6 = makeLabel(this, QStringLiteral("Label6"), QStringLiteral("="));
     Text4 = makeControl<ResultBox>(this, QStringLiteral("Text4"));
-    Text4->setAccessibleName(tr("Millimetres result"));
     Label5 = makeLabel(this, QStringLiteral("Label5"), QStringLiteral("mm"));
 
     Command1 = makeControl<QPushButton>(this, QStringLiteral("Command1"));
     Command1->setText(ExitCaption.toString());
-    Command1->setAccessibleName(tr("Exit"));
     // Enter and Esc never press it.
     Command1->setAutoDefault(false);
     Command1->setDefault(false);
@@ -128,6 +125,7 @@ void Form1::createControls()
         box->setText(QStringLiteral("0"));
     }
     shadeResultBoxes();
+    DescribeControls(this);
 }
 
 // The smallest scale of the design at which every text fits in this font

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# What a screen reader sees of the running program, on a real AT-SPI bus in
+# a D-Bus session of its own. Run through scripts/with-xvfb.sh.
+# Usage: atspi.sh PATH/TO/zandrel
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+
+if [[ -z "${ZANDREL_IN_SESSION:-}" ]]; then
+    ZANDREL_IN_SESSION=1 exec dbus-run-session -- "$0" "$@"
+fi
+
+/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+launcher=$!
+# Qt looks for the accessibility bus once, at start.
+for _ in $(seq 100); do
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+        org.a11y.Bus.GetAddress >/dev/null 2>&1 && break
+    sleep 0.05
+done
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$1" &
+pid=$!
+trap 'kill "$pid" "$launcher" 2>/dev/null; wait 2>/dev/null' EXIT
+"$here/../../scripts/wait-active-window.sh" zandrel 10 >/dev/null || { echo "FAIL: no window"; exit 1; }
+timeout 90 /usr/bin/python3 "$here/atspi_check.py"

@@ -1,0 +1,110 @@
+#!/usr/bin/python3
+"""Reads the running program through AT-SPI, as a screen reader does: the
+tree, names, roles and states; then types 12 into the millimetre box with
+xdotool and reads the result, asks for the word at the end of the input's
+text, and follows Tab to the result box. Prints the condensed tree."""
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+passes, failures = 0, 0
+
+
+def check(condition, what):
+    global passes, failures
+    if condition:
+        passes += 1
+    else:
+        failures += 1
+        print("FAIL: " + what)
+
+
+def find_app():
+    for _ in range(100):
+        desktop = pyatspi.Registry.getDesktop(0)
+        for app in desktop:
+            if app is not None and app.name == "Zandrel":
+                return app
+        time.sleep(0.1)
+    return None
+
+
+def walk(node, depth=0, found=None):
+    found = {} if found is None else found
+    states = node.getState()
+    flags = [name for name, state in (("focusable", pyatspi.STATE_FOCUSABLE),
+                                       ("editable", pyatspi.STATE_EDITABLE),
+                                       ("read-only", pyatspi.STATE_READ_ONLY))
+             if states.contains(state)]
+    labelled = [target.name for rel in node.getRelationSet()
+                if rel.getRelationType() == pyatspi.RELATION_LABELLED_BY
+                for target in (rel.getTarget(i) for i in range(rel.getNTargets()))]
+    print("  " * depth + f"{node.getRoleName()} '{node.name}'"
+          + (f" [{', '.join(flags)}]" if flags else "")
+          + (f" labelled by '{labelled[0]}'" if labelled else "")
+          + (f": {node.description}" if node.description else ""))
+    found.setdefault(node.name, node)
+    for child in node:
+        walk(child, depth + 1, found)
+    return found
+
+
+def text_of(node):
+    text = node.queryText()
+    return text.getText(0, -1)
+
+
+def wait_for(predicate, seconds=3.0):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        if predicate():
+            return True
+        time.sleep(0.05)
+    return predicate()
+
+
+def main():
+    app = find_app()
+    check(app is not None, "the program is on the AT-SPI bus")
+    if app is None:
+        return 1
+    nodes = {}
+    for child in app:
+        walk(child, 1, nodes)
+    window = app[0] if app.childCount else None
+    check(window is not None and window.getRoleName() == "frame", "the window is a frame named Zandrel")
+    mm, mils = nodes.get("Millimetres"), nodes.get("Mils result")
+    check(mm is not None and mils is not None, "the millimetre box and the mils result box are named")
+    if mm is None or mils is None:
+        return 1
+    check(mils.getState().contains(pyatspi.STATE_READ_ONLY)
+          and not mils.getState().contains(pyatspi.STATE_EDITABLE), "the result box is read-only only")
+    check("clipboard" in mm.description, "the input box says where its result goes")
+    check(any(n.getRoleName() == "separator" for n in nodes.values()), "the line is a separator")
+
+    mm.queryComponent().grabFocus()
+    check(wait_for(lambda: mm.getState().contains(pyatspi.STATE_FOCUSED)), "the mm box takes the focus")
+    subprocess.run(["xdotool", "type", "--delay", "50", "12"], check=True)
+    check(wait_for(lambda: text_of(mils) == "472.44"), f"mils result reads '{text_of(mils)}'")
+
+    # Where the caret is after typing: the end of the text.
+    text = mm.queryText()
+    started = time.monotonic()
+    word = text.getTextAtOffset(text.characterCount, pyatspi.TEXT_BOUNDARY_WORD_START)
+    elapsed = time.monotonic() - started
+    check(elapsed < 1.0, f"word at the end answered in {elapsed:.2f}s")
+    check(word[0] == "12", f"word at the end is {word!r}")
+
+    subprocess.run(["xdotool", "key", "Tab"], check=True)
+    check(wait_for(lambda: mils.getState().contains(pyatspi.STATE_FOCUSED)), "Tab reaches the mils result")
+    whole = mils.queryText()
+    check(whole.getText(0, whole.characterCount) == "472.44", "the result box reads the whole number")
+
+    print(f"{passes} passed, {failures} failed")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
