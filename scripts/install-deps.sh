@@ -8,6 +8,10 @@ packages=(
     build-essential cmake ninja-build clang clang-format clazy
     # Qt 6 and what its CMake packages expect
     qt6-base-dev libgl-dev
+    # the clipboard keeper: plain xcb
+    libxcb1-dev pkg-config
+    # Qt on Wayland
+    qt6-wayland
     # benchmarks
     libbenchmark-dev
     # GUI tests under a real X server, the clipboard and screenshots

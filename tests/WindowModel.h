@@ -32,6 +32,9 @@ public:
     void enter();
     void click(Control control);
     void tab(bool backwards);
+    // Another window takes the activation and gives it back: the focus, the
+    // caret and the selection stay as the user left them.
+    void reactivate() {}
 
     [[nodiscard]] const Box& box(Control control) const { return m_boxes[control]; }
     [[nodiscard]] Control focus() const { return m_focus; }

@@ -82,6 +82,8 @@ void TestModelCheck::randomSessions()
     clipboard->clear();
     // A fresh window now and then, so that sessions start over too.
     std::unique_ptr<FormHarness> harness;
+    QWidget other; // another program's window, to take the activation
+    other.setObjectName(u"Other"_s);
     WindowModel model;
     QStringList recent;
     int acceptedTotal = 0;
@@ -139,6 +141,14 @@ void TestModelCheck::randomSessions()
             action = u"click "_s + QString::fromLatin1(ControlNames[target]);
             QTest::mouseClick(box, Qt::LeftButton, {}, at);
             model.click(target);
+        } else if (pick < 96) {
+            action = u"another window, then back"_s;
+            other.show();
+            other.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&other));
+            harness->form()->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(harness->form()));
+            model.reactivate();
         } else {
             const bool backwards = random.bounded(2);
             action = backwards ? u"Backtab"_s : u"Tab"_s;

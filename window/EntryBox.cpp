@@ -11,7 +11,12 @@ void EntryBox::focusInEvent(QFocusEvent* event)
 {
     // QLineEdit selects all on Tab; the window's selection must win.
     QLineEdit::focusInEvent(event);
-    emit gotFocus();
+    // The box is entered when the focus moves to it within the window, not
+    // when the whole window comes back (Alt+Tab, a Wayland keyboard entering
+    // the surface) or a menu closes: the caret stays where the user left it.
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason) {
+        emit gotFocus();
+    }
 }
 
 void EntryBox::mouseReleaseEvent(QMouseEvent* event)

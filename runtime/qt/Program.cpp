@@ -2,12 +2,20 @@
 
 #include "runtime/qt/Application.h"
 #include "runtime/qt/ErrorReport.h"
+#ifdef ZANDREL_CLIPBOARD_KEEPER
+#include "runtime/qt/ClipboardKeeper.h"
+#endif
+#ifdef Q_OS_UNIX
+#include "runtime/qt/TerminationSignals.h"
+#endif
 
 #include <exception>
 
 namespace Runtime {
 
-int Start(int& argc, char** argv, const ProgramHeader& header)
+namespace {
+
+int run(int& argc, char** argv, const ProgramHeader& header, auto&& beforeHandOver)
 {
     Application app(argc, argv);
     QCoreApplication::setApplicationName(header.name);
@@ -15,6 +23,10 @@ int Start(int& argc, char** argv, const ProgramHeader& header)
     if (!header.desktopFileName.isEmpty()) {
         QGuiApplication::setDesktopFileName(header.desktopFileName);
     }
+
+#ifdef Q_OS_UNIX
+    const TerminationSignals signalsEnd;
+#endif
 
     std::unique_ptr<Form> form;
     // Load runs before the event loop, outside Application::notify(), so it
@@ -26,7 +38,23 @@ int Start(int& argc, char** argv, const ProgramHeader& header)
         ReportUnhandledError(std::current_exception());
         return Application::UnhandledErrorStatus;
     }
-    return QCoreApplication::exec();
+    const int status = QCoreApplication::exec();
+    beforeHandOver();
+    return status;
+}
+
+} // namespace
+
+int Start(int& argc, char** argv, const ProgramHeader& header)
+{
+#ifdef ZANDREL_CLIPBOARD_KEEPER
+    ClipboardKeeper keeper;
+    const int status = run(argc, argv, header, [&] { keeper.beforeHandOver(); });
+    keeper.afterHandOver();
+    return status;
+#else
+    return run(argc, argv, header, [] {});
+#endif
 }
 
 void End()

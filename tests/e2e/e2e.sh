@@ -62,7 +62,59 @@ scenario() {
     expect_exit
 }
 
-echo "== with a clipboard manager: the last result survives the exit"
+# After typing 5, the program is ended one way or another; 0.127 must stay
+# readable once its process is gone.
+end_by() {
+    case $1 in
+    button) click_at 1860 1740 ;;
+    close) xdotool key alt+F4 ;; # openbox closes the active window
+    TERM | INT | HUP) kill -"$1" "$pid" ;;
+    esac
+}
+
+keeper_running() { pgrep -f zandrel-clipboard-keeper >/dev/null; }
+
+survives() {
+    local way=$1
+    # Something else on the clipboard first, so that 0.127 is the program's.
+    echo before | xclip -selection clipboard -i
+    expect_clipboard before "$way: clipboard taken before the start"
+    start || return
+    xdotool key 5
+    expect_clipboard 0.127 "$way: key 5"
+    end_by "$way"
+    expect_exit
+    expect_clipboard 0.127 "$way: after the end"
+}
+
+echo "== coming back to the window leaves the caret where it was"
+reactivation() {
+    start || return
+    click_at 660 1140 # Text3
+    xdotool type --delay 20 123456789012
+    expect_clipboard 3135802440.905 "twelve digits"
+    xmessage -center "another window" &
+    local other=$!
+    for _ in $(seq 100); do
+        [[ "$(xdotool getactivewindow 2>/dev/null)" != "$wid" ]] && break
+        sleep 0.05
+    done
+    sleep 0.6 # Qt's xcb backend waits 400 ms before it takes a focus-out for real
+    xdotool windowactivate --sync "$wid"
+    xdotool key 3 # at the caret, after the twelve digits
+    expect_clipboard 31358024409.124 "typed after coming back"
+    kill "$other"
+    xdotool key Tab shift+Tab 9 # entered with Backtab: the first ten are replaced
+    expect_clipboard 231.724 "Backtab still selects"
+    click_at 660 1140
+    xdotool key 7
+    expect_clipboard 0.178 "a click still selects"
+    kill "$pid"
+    wait "$pid" 2>/dev/null
+}
+reactivation
+
+echo "== with a clipboard manager: it gets the last result, whatever ends the program"
 # Debian's own interpreter, which has python3-xlib, whatever else is on PATH.
 coproc MANAGER { exec /usr/bin/python3 -u "$here/clipboard_manager.py"; }
 read -r -t 10 line <&"${MANAGER[0]}"
@@ -71,12 +123,24 @@ scenario
 read -r -t 10 line <&"${MANAGER[0]}" || line=""
 [[ "$line" == "saved 472.44" ]] && pass || fail "manager got '$line' at exit"
 expect_clipboard 472.44 "paste after exit"
+for way in button close TERM INT HUP; do
+    survives "$way"
+    read -r -t 10 line <&"${MANAGER[0]}" || line=""
+    [[ "$line" == "saved 0.127" ]] && pass || fail "$way: manager got '$line'"
+    keeper_running && fail "$way: a keeper runs although the manager took the text" || pass
+done
 kill "${MANAGER_PID:-}" 2>/dev/null
 wait "${MANAGER_PID:-}" 2>/dev/null
 
-echo "== control, no clipboard manager: the text goes with the program"
-scenario
-got=$(clipboard)
-[[ -z "$got" ]] && pass || fail "without a manager the clipboard still holds '$got'; the check above proves nothing"
+echo "== no clipboard manager: the keeper serves the last result until the clipboard is taken"
+for way in button close TERM INT HUP; do
+    survives "$way"
+    keeper_running && pass || fail "$way: no keeper"
+    echo taken | xclip -selection clipboard -i
+    for _ in $(seq 40); do keeper_running || break; sleep 0.05; done
+    keeper_running && fail "$way: the keeper outlives the clipboard" || pass
+    expect_clipboard taken "$way: the clipboard's new owner"
+done
+pkill xclip 2>/dev/null
 
 summary

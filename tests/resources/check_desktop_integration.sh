@@ -42,6 +42,7 @@ installed=(
     "usr/share/icons/hicolor/scalable/apps/$id.svg"
     usr/share/doc/zandrel/changelog.gz
     usr/share/man/man1/zandrel.1.gz
+    usr/libexec/zandrel/zandrel-clipboard-keeper
 )
 for size in 16 32 48 64 128 256; do
     installed+=("usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
