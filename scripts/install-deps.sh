@@ -18,6 +18,8 @@ packages=(
     xvfb xauth openbox xdotool xclip x11-utils imagemagick python3 python3-xlib
     # the desktop's font and theme for the screenshots, as GNOME hands them to Qt
     qt6-gtk-platformtheme
+    # Wayland: headless compositors, a virtual keyboard and the clipboard's tools
+    sway weston wtype wl-clipboard
     # a screen reader's view: a private D-Bus session, the AT-SPI bus, pyatspi
     dbus-daemon dbus-bin at-spi2-core python3-pyatspi
     # localedef, for a German C library locale in the parser's tests

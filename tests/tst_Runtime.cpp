@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <memory>
 
@@ -38,6 +39,7 @@ private slots:
     void closingTheWindowEnds();
     void exitButtonEndsWithNonNumber();
     void clipboardReplacesText();
+    void maximiseRequestKeepsTheWindow();
 
 private:
     std::unique_ptr<Runtime::Application> m_app;
@@ -133,6 +135,26 @@ void TestRuntime::clipboardReplacesText()
     Runtime::Clipboard::instance().SetText(u"39.37"_s);
     QCOMPARE(QGuiApplication::clipboard()->text(), u"39.37");
     QVERIFY(&Runtime::Clipboard::instance() == &Runtime::Clipboard::instance());
+}
+
+// What a title bar drawn by Qt asks for when its maximise button is clicked.
+// A compositor then insists on exactly the size it maximises to: the window
+// must comply or go back, and the program must not be ended for it.
+void TestRuntime::maximiseRequestKeepsTheWindow()
+{
+    if (QGuiApplication::platformName() != u"wayland") {
+        QSKIP("a compositor's rule: run on Wayland (scripts/with-weston.sh)");
+    }
+    FormHarness harness;
+    QWidget* form = harness.form();
+    QVERIFY(QTest::qWaitForWindowExposed(form));
+    QTest::qWait(200); // until the window knows who draws its title bar
+    const QSize size = form->size();
+    form->windowHandle()->setWindowStates(Qt::WindowMaximized);
+    // A protocol error would end this process here.
+    QTest::qWait(1000);
+    QTRY_COMPARE(form->windowState(), Qt::WindowNoState);
+    QTRY_COMPARE(form->size(), size);
 }
 
 int main(int argc, char** argv)

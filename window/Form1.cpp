@@ -164,7 +164,7 @@ Twips::Scale Form1::fittingScale() const
 void Form1::placeControls()
 {
     const Twips::Scale scale = fittingScale();
-    setFixedSize(scale.toPixels(FormDesign::Width), scale.toPixels(FormDesign::Height));
+    setFixedClientSize({scale.toPixels(FormDesign::Width), scale.toPixels(FormDesign::Height)});
 
     Text1->setGeometry(toPixels(scale, FormDesign::Text1));
     Text2->setGeometry(toPixels(scale, FormDesign::Text2));
