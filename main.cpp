@@ -1,5 +1,5 @@
 #include "runtime/qt/Program.h"
-#include "window/ZandrelProgram.h"
+#include "window/qt/ZandrelProgram.h"
 
 int main(int argc, char** argv)
 {

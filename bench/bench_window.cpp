@@ -2,7 +2,7 @@
 // clazy:excludeall=non-pod-global-static
 // Time from a key event in an input box to the clipboard holding the new
 // result, in process, on the offscreen platform.
-#include "window/Form1.h"
+#include "window/qt/Form1.h"
 
 #include <QApplication>
 #include <QClipboard>

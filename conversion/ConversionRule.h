@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QStringView>
+#include <string_view>
 
 namespace Conversion {
 
 // A fixed factor and the pattern its products are shown with.
 struct ConversionRule {
     double Factor;
-    QStringView Pattern;
+    std::u16string_view Pattern;
 };
 
 // 39.37, not 1 / 0.0254: the two rules are deliberately not exact inverses,

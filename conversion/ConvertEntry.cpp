@@ -7,13 +7,12 @@
 
 namespace Conversion {
 
-std::optional<QString> ConvertEntry(const ConversionRule& rule, QStringView text,
-                                    const QLocale& locale)
+std::optional<std::u16string> ConvertEntry(const ConversionRule& rule, std::u16string_view text,
+                                           std::u16string_view decimalPoint)
 {
-    if (text.isEmpty()) {
+    if (text.empty()) {
         return std::nullopt;
     }
-    const QString decimalPoint = Runtime::DecimalPoint(locale);
     // The numeric test and the conversion are one parse: a text is numeric
     // exactly when it converts, so there is no second pass to disagree.
     const std::optional<double> value = Runtime::ToDouble(text, decimalPoint);

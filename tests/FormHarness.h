@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window/Form1.h"
+#include "window/qt/Form1.h"
 
 #include <QLineEdit>
 #include <QTest>

@@ -1,4 +1,5 @@
 #include "conversion/ConvertEntry.h"
+#include "runtime/qt/QtNumbers.h"
 
 #include <QRandomGenerator>
 #include <QScopeGuard>
@@ -14,6 +15,15 @@ using namespace Conversion;
 Q_DECLARE_METATYPE(const Conversion::ConversionRule*)
 
 namespace {
+
+// The conversion at Qt's edge, as the Qt window calls it.
+std::optional<QString> ConvertEntry(const ConversionRule& rule, QStringView text,
+                                    const QLocale& locale = QLocale())
+{
+    const std::optional<std::u16string> result = Conversion::ConvertEntry(
+        rule, Runtime::ToU16(text), Runtime::ToU16(Runtime::DecimalPoint(locale)));
+    return result ? std::optional<QString>(Runtime::ToQString(*result)) : std::nullopt;
+}
 
 // Exact decimal model of a rule: input digits M * 10^-scale, times the
 // factor as the fraction numerator / 10^denominatorDigits, rounded half away

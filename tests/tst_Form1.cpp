@@ -1,5 +1,5 @@
 #include "FormHarness.h"
-#include "window/ZandrelProgram.h"
+#include "window/qt/ZandrelProgram.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>

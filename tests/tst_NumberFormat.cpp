@@ -1,5 +1,5 @@
-#include "runtime/numbers/NumberFormat.h"
 #include "runtime/numbers/RuntimeError.h"
+#include "runtime/qt/QtNumbers.h"
 
 #include <QRandomGenerator>
 #include <QTest>

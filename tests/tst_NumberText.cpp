@@ -1,4 +1,4 @@
-#include "runtime/numbers/NumberText.h"
+#include "runtime/qt/QtNumbers.h"
 
 #include <QScopeGuard>
 #include <QTest>

@@ -93,7 +93,7 @@ void TestRuntime::unhandledErrorIsReportedAndEnds()
     reader.start(10);
     QTimer::singleShot(0, harness.form(), Runtime::EventProcedure([] {
                            throw Runtime::RuntimeError(Runtime::RuntimeError::Overflow,
-                                                       u"raised by the test"_s);
+                                                       "raised by the test");
                        }));
 
     const int status = QCoreApplication::exec();

@@ -1,31 +1,39 @@
 #include "window/ConversionRow.h"
 
 #include "conversion/ConvertEntry.h"
-#include "runtime/qt/Clipboard.h"
-#include "runtime/qt/EventProcedure.h"
-#include "window/ResultBox.h"
 
-#include <QLineEdit>
+#include <algorithm>
+#include <optional>
 
-ConversionRow::ConversionRow(QLineEdit* input, ResultBox* result,
-                             const Conversion::ConversionRule& rule, QObject* parent)
-    : QObject(parent)
-    , m_input(input)
+ConversionRow::ConversionRow(TextBox& input, TextBox& result,
+                             const Conversion::ConversionRule& rule, ClipboardText& clipboard)
+    : m_input(input)
     , m_result(result)
     , m_rule(rule)
+    , m_clipboard(clipboard)
 {
-    connect(m_input, &QLineEdit::textChanged, this,
-            Runtime::EventProcedure([this] { onChange(); }));
 }
 
-void ConversionRow::onChange()
+void ConversionRow::onChange(std::u16string_view decimalPoint)
 {
-    const std::optional<QString> result = Conversion::ConvertEntry(m_rule, m_input->text());
+    const std::optional<std::u16string> result =
+        Conversion::ConvertEntry(m_rule, m_input.text(), decimalPoint);
     if (!result) {
         return; // not a number: the result and the clipboard stay as they are
     }
-    m_result->showResult(*result);
+    m_result.setText(*result);
+    // A box that was written shows the start of its text, as the program's
+    // first platform did, never the tail: 4860493.78 must not read 860493.78.
+    m_result.setSelection(0, 0);
+    m_result.setToolTip(m_result.showsWholeText() ? std::u16string_view() : *result);
     // The clipboard gets the text as the result box holds it, never a copy
     // that could differ from what the user sees.
-    Runtime::Clipboard::instance().SetText(m_result->text());
+    m_clipboard.setText(m_result.text());
+}
+
+void SelectEntry(TextBox& box)
+{
+    const auto length =
+        static_cast<int>(std::min<std::size_t>(EntrySelectionLength, box.text().size()));
+    box.setSelection(0, length);
 }

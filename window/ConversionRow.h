@@ -1,28 +1,33 @@
 #pragma once
 
 #include "conversion/ConversionRule.h"
+#include "window/TextBox.h"
 
-#include <QObject>
-
-class QLineEdit;
-class ResultBox;
+#include <string_view>
 
 // One row of the window: every change of the input box is converted by the
 // row's rule into the result box and copied to the clipboard. The two rows
 // never touch each other.
-class ConversionRow : public QObject
+class ConversionRow
 {
-    Q_OBJECT
-
 public:
-    ConversionRow(QLineEdit* input, ResultBox* result, const Conversion::ConversionRule& rule,
-                  QObject* parent);
+    ConversionRow(TextBox& input, TextBox& result, const Conversion::ConversionRule& rule,
+                  ClipboardText& clipboard);
 
-    // Called for every change of the input's text, typed or not.
-    void onChange();
+    // Called for every change of the input's text, typed or not, with the
+    // user's decimal separator.
+    void onChange(std::u16string_view decimalPoint);
 
 private:
-    QLineEdit* m_input;
-    ResultBox* m_result;
+    TextBox& m_input;
+    TextBox& m_result;
     const Conversion::ConversionRule& m_rule;
+    ClipboardText& m_clipboard;
 };
+
+// Selects the first ten characters of an input box (all of a shorter text),
+// with the caret at the end of the selection, so that the next key replaces
+// them. In a longer text the rest stays unselected behind the selection.
+void SelectEntry(TextBox& box);
+
+inline constexpr int EntrySelectionLength = 10;

@@ -1,13 +1,14 @@
 #include "runtime/numbers/NumberFormat.h"
 
-#include "runtime/numbers/NumberText.h"
 #include "runtime/numbers/RuntimeError.h"
 
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstddef>
 #include <cstring>
+#include <string>
 
 namespace Runtime {
 
@@ -16,18 +17,18 @@ namespace {
 constexpr int SignificantDigits = 15;
 
 struct FixedPattern {
-    qsizetype minIntDigits = 0;
-    qsizetype decimals = 0;
+    std::ptrdiff_t minIntDigits = 0;
+    std::ptrdiff_t decimals = 0;
 };
 
 // Runs on every keystroke, so a plain loop over the few characters rather
 // than searching the pattern.
-FixedPattern parsePattern(QStringView pattern)
+FixedPattern parsePattern(std::u16string_view pattern)
 {
     FixedPattern fixed;
     bool afterPoint = false;
-    bool valid = !pattern.isEmpty();
-    for (const QChar c : pattern) {
+    bool valid = !pattern.empty();
+    for (const char16_t c : pattern) {
         if (c == u'0') {
             ++(afterPoint ? fixed.decimals : fixed.minIntDigits);
         } else if (c == u'.' && !afterPoint) {
@@ -37,8 +38,11 @@ FixedPattern parsePattern(QStringView pattern)
         }
     }
     if (!valid || fixed.minIntDigits == 0 || (afterPoint && fixed.decimals == 0)) {
-        throw RuntimeError(RuntimeError::InvalidProcedureCall,
-                           QStringLiteral("Unsupported format pattern: ") + pattern);
+        std::string text = "Unsupported format pattern: ";
+        for (const char16_t c : pattern) {
+            text += c < 0x80 ? static_cast<char>(c) : '?';
+        }
+        throw RuntimeError(RuntimeError::InvalidProcedureCall, text);
     }
     return fixed;
 }
@@ -51,7 +55,7 @@ struct Decimal {
     int count = 0;
     int point = 0;
 
-    [[nodiscard]] char16_t at(qsizetype place) const
+    [[nodiscard]] char16_t at(std::ptrdiff_t place) const
     {
         return place >= 0 && place < count ? char16_t(digits[std::size_t(place)]) : u'0';
     }
@@ -80,9 +84,9 @@ Decimal fromScientific(const char* first, const char* last)
 }
 
 // Rounds half away from zero so that `decimals` digits stay after the point.
-void roundTo(Decimal& decimal, qsizetype decimals)
+void roundTo(Decimal& decimal, std::ptrdiff_t decimals)
 {
-    const qsizetype keep = decimal.point + decimals;
+    const std::ptrdiff_t keep = decimal.point + decimals;
     if (keep >= decimal.count) {
         return;
     }
@@ -96,7 +100,7 @@ void roundTo(Decimal& decimal, qsizetype decimals)
     if (!up) {
         return;
     }
-    qsizetype i = keep;
+    std::ptrdiff_t i = keep;
     while (i > 0 && digits[i - 1] == '9') {
         digits[--i] = '0';
     }
@@ -141,17 +145,12 @@ Decimal toDecimal(double magnitude)
 
 } // namespace
 
-QString Format(double value, QStringView pattern, const QLocale& locale)
-{
-    return Format(value, pattern, DecimalPoint(locale));
-}
-
-QString Format(double value, QStringView pattern, QStringView decimalPoint)
+std::u16string Format(double value, std::u16string_view pattern, std::u16string_view decimalPoint)
 {
     const FixedPattern fixed = parsePattern(pattern);
     if (!std::isfinite(value)) {
         throw RuntimeError(RuntimeError::InvalidProcedureCall,
-                           QStringLiteral("Cannot format a value that is not finite"));
+                           "Cannot format a value that is not finite");
     }
 
     Decimal decimal;
@@ -162,21 +161,25 @@ QString Format(double value, QStringView pattern, QStringView decimalPoint)
     // After rounding, the digits are either none (zero) or start nonzero.
     const bool isZero = decimal.count == 0;
     const bool negative = std::signbit(value) && !isZero;
-    const qsizetype intDigits = std::max(fixed.minIntDigits, isZero ? qsizetype(0) : decimal.point);
-    const qsizetype separator = fixed.decimals > 0 ? decimalPoint.size() : 0;
+    const std::ptrdiff_t intDigits =
+        std::max(fixed.minIntDigits, isZero ? std::ptrdiff_t(0) : std::ptrdiff_t(decimal.point));
+    const std::ptrdiff_t separator =
+        fixed.decimals > 0 ? static_cast<std::ptrdiff_t>(decimalPoint.size()) : 0;
 
     // Written in place: appending character by character costs more than
     // all of the formatting.
-    QString text((negative ? 1 : 0) + intDigits + separator + fixed.decimals, Qt::Uninitialized);
-    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    std::u16string text(
+        static_cast<std::size_t>((negative ? 1 : 0) + intDigits + separator + fixed.decimals),
+        u'\0');
+    char16_t* out = text.data();
     if (negative) {
         *out++ = u'-';
     }
-    for (qsizetype i = 0; i < intDigits; ++i) {
+    for (std::ptrdiff_t i = 0; i < intDigits; ++i) {
         *out++ = decimal.at(decimal.point - intDigits + i);
     }
-    out = std::copy(decimalPoint.utf16(), decimalPoint.utf16() + separator, out);
-    for (qsizetype i = 0; i < fixed.decimals; ++i) {
+    out = std::copy(decimalPoint.begin(), decimalPoint.begin() + separator, out);
+    for (std::ptrdiff_t i = 0; i < fixed.decimals; ++i) {
         *out++ = decimal.at(decimal.point + i);
     }
     return text;

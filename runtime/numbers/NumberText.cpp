@@ -1,24 +1,30 @@
 #include "runtime/numbers/NumberText.h"
 
-#include <QVarLengthArray>
-
 #include <algorithm>
 #include <charconv>
+#include <cstddef>
 #include <cstdint>
+#include <string>
 #include <system_error>
 
 namespace Runtime {
 
 namespace {
 
-bool isAsciiDigit(QChar c)
+bool isAsciiDigit(char16_t c)
 {
     return c >= u'0' && c <= u'9';
 }
 
-bool isBlank(QChar c)
+// Unicode white space: the space separators, the line and paragraph
+// separators, and the controls that act as blanks.
+bool isBlank(char16_t c)
 {
-    return c.isSpace();
+    if (c < 0x80) {
+        return c == u' ' || (c >= u'\t' && c <= u'\r');
+    }
+    return c == 0x85 || c == 0xa0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200a) || c == 0x2028 ||
+           c == 0x2029 || c == 0x202f || c == 0x205f || c == 0x3000;
 }
 
 // The scanner copies the number into ASCII in the form std::from_chars reads:
@@ -27,15 +33,15 @@ bool isBlank(QChar c)
 class Scanner
 {
 public:
-    Scanner(QStringView text, QStringView separator)
+    Scanner(std::u16string_view text, std::u16string_view separator)
         : m_text(text)
         , m_separator(separator)
+        , m_ascii(buffer())
     {
         // Every character of the text gives at most one ASCII character, so
         // one reservation covers a pasted wall of digits.
-        if (text.size() > m_ascii.capacity()) {
-            m_ascii.reserve(text.size());
-        }
+        m_ascii.clear();
+        m_ascii.reserve(text.size());
     }
 
     bool scan()
@@ -44,14 +50,14 @@ public:
         if (peek(u'+')) {
             ++m_pos;
         } else if (peek(u'-')) {
-            m_ascii.append('-');
+            m_ascii += '-';
             ++m_pos;
         }
 
-        const qsizetype intDigits = digits(&m_intPart);
-        qsizetype fracDigits = 0;
+        const std::size_t intDigits = digits(&m_intPart);
+        std::size_t fracDigits = 0;
         if (separator()) {
-            m_ascii.append('.');
+            m_ascii += '.';
             fracDigits = digits(&m_fracPart);
         }
         if (intDigits + fracDigits == 0) {
@@ -59,7 +65,7 @@ public:
         }
 
         if (peek(u'e') || peek(u'E')) {
-            m_ascii.append('e');
+            m_ascii += 'e';
             ++m_pos;
             if (!exponent()) {
                 return false;
@@ -69,7 +75,7 @@ public:
         return m_pos == m_text.size();
     }
 
-    const QVarLengthArray<char, 64>& ascii() const { return m_ascii; }
+    const std::string& ascii() const { return m_ascii; }
 
     // Whether the magnitude of the number is below one, judged from the place
     // of its first significant digit; false for zero.
@@ -77,7 +83,7 @@ public:
     {
         // The first significant digit stands at 10^(place - 1).
         std::int64_t place = 0;
-        const auto isZero = [](QChar c) { return c == u'0'; };
+        const auto isZero = [](char16_t c) { return c == u'0'; };
         const auto firstInt = std::find_if_not(m_intPart.begin(), m_intPart.end(), isZero);
         if (firstInt != m_intPart.end()) {
             place = m_intPart.end() - firstInt;
@@ -90,7 +96,7 @@ public:
         }
         return place + m_exponent <= 0;
     }
-    bool negative() const { return !m_ascii.isEmpty() && m_ascii.front() == '-'; }
+    bool negative() const { return !m_ascii.empty() && m_ascii.front() == '-'; }
 
 private:
     bool peek(char16_t c) const { return m_pos < m_text.size() && m_text[m_pos] == c; }
@@ -108,7 +114,7 @@ private:
             ++m_pos;
             return true;
         }
-        if (!m_separator.isEmpty() && m_text.sliced(m_pos).startsWith(m_separator)) {
+        if (!m_separator.empty() && m_text.substr(m_pos).starts_with(m_separator)) {
             m_pos += m_separator.size();
             return true;
         }
@@ -116,17 +122,16 @@ private:
     }
 
     // Copies a run of digits and returns how many there were.
-    qsizetype digits(QStringView* run)
+    std::size_t digits(std::u16string_view* run)
     {
-        const qsizetype start = m_pos;
+        const std::size_t start = m_pos;
         while (m_pos < m_text.size() && isAsciiDigit(m_text[m_pos])) {
             ++m_pos;
         }
-        *run = m_text.sliced(start, m_pos - start);
-        const qsizetype at = m_ascii.size();
-        m_ascii.resize(at + run->size());
-        std::transform(run->begin(), run->end(), m_ascii.begin() + at,
-                       [](QChar c) { return static_cast<char>(c.unicode()); });
+        *run = m_text.substr(start, m_pos - start);
+        for (const char16_t c : *run) {
+            m_ascii += static_cast<char>(c);
+        }
         return run->size();
     }
 
@@ -137,16 +142,16 @@ private:
             ++m_pos;
         } else if (peek(u'-')) {
             negativeExponent = true;
-            m_ascii.append('-');
+            m_ascii += '-';
             ++m_pos;
         }
-        const qsizetype start = m_pos;
+        const std::size_t start = m_pos;
         // Saturates: any exponent this large already decides over or underflow.
         constexpr std::int64_t limit = 1'000'000'000;
         std::int64_t value = 0;
         while (m_pos < m_text.size() && isAsciiDigit(m_text[m_pos])) {
-            const char c = static_cast<char>(m_text[m_pos].unicode());
-            m_ascii.append(c);
+            const char c = static_cast<char>(m_text[m_pos]);
+            m_ascii += c;
             value = std::min(limit, value * 10 + (c - '0'));
             ++m_pos;
         }
@@ -154,37 +159,25 @@ private:
         return m_pos > start;
     }
 
-    QStringView m_text;
-    QStringView m_separator;
-    qsizetype m_pos = 0;
-    QVarLengthArray<char, 64> m_ascii;
-    QStringView m_intPart;
-    QStringView m_fracPart;
+    // One buffer a thread, kept between calls: no allocation on a keystroke.
+    static std::string& buffer()
+    {
+        thread_local std::string ascii;
+        return ascii;
+    }
+
+    std::u16string_view m_text;
+    std::u16string_view m_separator;
+    std::size_t m_pos = 0;
+    std::string& m_ascii;
+    std::u16string_view m_intPart;
+    std::u16string_view m_fracPart;
     std::int64_t m_exponent = 0;
 };
 
 } // namespace
 
-QString DecimalPoint(const QLocale& locale)
-{
-    struct Cache {
-        QLocale locale;
-        QString decimalPoint;
-    };
-    thread_local Cache cache{QLocale::c(), QLocale::c().decimalPoint()};
-    // QLocale compares by its data and options: cheap, unlike the query.
-    if (!(cache.locale == locale)) {
-        cache = {locale, locale.decimalPoint()};
-    }
-    return cache.decimalPoint;
-}
-
-std::optional<double> ToDouble(QStringView text, const QLocale& locale)
-{
-    return ToDouble(text, DecimalPoint(locale));
-}
-
-std::optional<double> ToDouble(QStringView text, QStringView decimalPoint)
+std::optional<double> ToDouble(std::u16string_view text, std::u16string_view decimalPoint)
 {
     Scanner scanner(text, decimalPoint);
     if (!scanner.scan()) {
@@ -209,9 +202,9 @@ std::optional<double> ToDouble(QStringView text, QStringView decimalPoint)
     return value;
 }
 
-bool IsNumeric(QStringView text, const QLocale& locale)
+bool IsNumeric(std::u16string_view text, std::u16string_view decimalPoint)
 {
-    return ToDouble(text, locale).has_value();
+    return ToDouble(text, decimalPoint).has_value();
 }
 
 } // namespace Runtime

@@ -2,10 +2,9 @@
 
 namespace Runtime {
 
-RuntimeError::RuntimeError(int number, const QString& text)
-    : std::runtime_error(text.toStdString())
+RuntimeError::RuntimeError(int number, const std::string& text)
+    : std::runtime_error(text)
     , m_number(number)
-    , m_text(text)
 {
 }
 

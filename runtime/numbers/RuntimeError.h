@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QString>
-
 #include <stdexcept>
+#include <string>
 
 namespace Runtime {
 
@@ -19,14 +18,13 @@ public:
         InternalError = 51,
     };
 
-    RuntimeError(int number, const QString& text);
+    // `text` is UTF-8.
+    RuntimeError(int number, const std::string& text);
 
     [[nodiscard]] int number() const noexcept { return m_number; }
-    [[nodiscard]] QString text() const { return m_text; }
 
 private:
     int m_number;
-    QString m_text;
 };
 
 } // namespace Runtime

@@ -49,7 +49,7 @@ void ReportUnhandledError(std::exception_ptr error)
     try {
         std::rethrow_exception(error);
     } catch (const RuntimeError& runtimeError) {
-        ReportUnhandledError(runtimeError.number(), runtimeError.text());
+        ReportUnhandledError(runtimeError.number(), QString::fromUtf8(runtimeError.what()));
     } catch (const std::exception& otherError) {
         ReportUnhandledError(RuntimeError::InternalError,
                              QString::fromLocal8Bit(otherError.what()));

@@ -1,15 +1,15 @@
-#include "window/Form1.h"
+#include "window/qt/Form1.h"
 
 #include "runtime/qt/EventProcedure.h"
 #include "runtime/qt/Program.h"
-#include "window/Accessibility.h"
 #include "window/Contrast.h"
 #include "window/ConversionRow.h"
-#include "window/EntryBox.h"
 #include "window/FormDesign.h"
-#include "window/LineEditMetrics.h"
-#include "window/ResultBox.h"
-#include "window/SelectEntry.h"
+#include "window/qt/Accessibility.h"
+#include "window/qt/EntryBox.h"
+#include "window/qt/LineEditMetrics.h"
+#include "window/qt/ResultBox.h"
+#include "window/qt/RowWiring.h"
 #include "window/Twips.h"
 
 #include <QEvent>
@@ -246,10 +246,10 @@ void Form1::setTabOrder()
 
 void Form1::connectEvents()
 {
-    m_millimetreRow = new ConversionRow(Text1, Text2, Conversion::MmToMil, this);
-    m_milRow = new ConversionRow(Text3, Text4, Conversion::MilToMm, this);
-    connectEntryBox(Text1);
-    connectEntryBox(Text3);
+    m_millimetreRow = new RowWiring(Text1, Text2, Conversion::MmToMil, m_clipboard, this);
+    m_milRow = new RowWiring(Text3, Text4, Conversion::MilToMm, m_clipboard, this);
+    connectEntryBox(Text1, m_millimetreRow->input());
+    connectEntryBox(Text3, m_milRow->input());
     connect(Command1, &QPushButton::clicked, this,
             Runtime::EventProcedure([this] { Command1_Click(); }));
 }
@@ -257,14 +257,15 @@ void Form1::connectEvents()
 // Both input boxes behave alike: entered, clicked or confirmed with Enter,
 // they select their leading text for overwriting. Enter keeps the focus
 // where it is and presses no button.
-void Form1::connectEntryBox(EntryBox* box)
+void Form1::connectEntryBox(EntryBox* box, TextBox& entry)
 {
     using Runtime::EventProcedure;
-    connect(box, &EntryBox::gotFocus, this, EventProcedure([box] { SelectEntry(box); }));
-    connect(box, &EntryBox::clicked, this, EventProcedure([box] { SelectEntry(box); }));
-    connect(box, &EntryBox::enterPressed, this, EventProcedure([box] {
+    TextBox* const text = &entry;
+    connect(box, &EntryBox::gotFocus, this, EventProcedure([text] { SelectEntry(*text); }));
+    connect(box, &EntryBox::clicked, this, EventProcedure([text] { SelectEntry(*text); }));
+    connect(box, &EntryBox::enterPressed, this, EventProcedure([box, text] {
                 box->setFocus(Qt::OtherFocusReason);
-                SelectEntry(box);
+                SelectEntry(*text);
             }));
 }
 
@@ -272,7 +273,7 @@ void Form1::Load()
 {
     show();
     Text3->setFocus(Qt::OtherFocusReason);
-    SelectEntry(Text3);
+    SelectEntry(m_milRow->input());
 }
 
 void Form1::paintEvent(QPaintEvent* event)

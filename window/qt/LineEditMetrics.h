@@ -16,3 +16,7 @@ class QLineEdit;
 // The width of the widest number of `characters` characters in this font:
 // digits, a decimal separator (the locale's or '.') and perhaps a sign.
 [[nodiscard]] int NumberWidth(const QFont& font, int characters);
+
+// Whether the box shows all of its text at once: QLineEdit scrolls once the
+// text and a caret pixel no longer fit.
+[[nodiscard]] bool TextFits(const QLineEdit* box);

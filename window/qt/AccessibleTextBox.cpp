@@ -1,4 +1,4 @@
-#include "window/AccessibleTextBox.h"
+#include "window/qt/AccessibleTextBox.h"
 
 #include <QFontMetricsF>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
-#include "window/ZandrelProgram.h"
+#include "window/qt/ZandrelProgram.h"
 
-#include "window/Form1.h"
+#include "window/qt/Form1.h"
 #include "ZandrelVersion.h"
 
 Runtime::ProgramHeader ZandrelProgram()

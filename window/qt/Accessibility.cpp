@@ -1,9 +1,9 @@
-#include "window/Accessibility.h"
+#include "window/qt/Accessibility.h"
 
-#include "window/AccessibleTextBox.h"
-#include "window/EntryBox.h"
-#include "window/Form1.h"
-#include "window/ResultBox.h"
+#include "window/qt/AccessibleTextBox.h"
+#include "window/qt/EntryBox.h"
+#include "window/qt/Form1.h"
+#include "window/qt/ResultBox.h"
 
 #include <QAccessibleWidget>
 #include <QCoreApplication>

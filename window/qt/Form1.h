@@ -1,9 +1,11 @@
 #pragma once
 
 #include "runtime/qt/Form.h"
+#include "window/qt/LineEditBox.h"
 #include "window/Twips.h"
 
-class ConversionRow;
+class RowWiring;
+class TextBox;
 class EntryBox;
 class QFrame;
 class QLabel;
@@ -36,7 +38,7 @@ private:
     void adaptLater();
     void setTabOrder();
     void connectEvents();
-    void connectEntryBox(EntryBox* box);
+    void connectEntryBox(EntryBox* box, TextBox& entry);
 
     void Command1_Click();
 
@@ -53,8 +55,9 @@ private:
     QFrame* Line1 = nullptr;
     QPushButton* Command1 = nullptr;
 
-    ConversionRow* m_millimetreRow = nullptr;
-    ConversionRow* m_milRow = nullptr;
+    SystemClipboard m_clipboard;
+    RowWiring* m_millimetreRow = nullptr;
+    RowWiring* m_milRow = nullptr;
     bool m_iconSet = false;
     bool m_adaptPending = false;
 };

@@ -1,4 +1,4 @@
-#include "window/LineEditMetrics.h"
+#include "window/qt/LineEditMetrics.h"
 
 #include <QFontMetrics>
 #include <QLineEdit>
@@ -61,4 +61,10 @@ int NumberWidth(const QFont& font, int characters)
     // All digits and a separator, or one of the digits traded for a minus sign.
     const qreal minusOrDigit = std::max(digit, metrics.horizontalAdvance(QLatin1Char('-')));
     return static_cast<int>(std::ceil((characters - 2) * digit + minusOrDigit + separator));
+}
+
+bool TextFits(const QLineEdit* box)
+{
+    const int needed = box->fontMetrics().horizontalAdvance(box->text()) + 1;
+    return needed <= LineEditTextRect(box, box->size()).width();
 }

@@ -1,4 +1,4 @@
-#include "window/EntryBox.h"
+#include "window/qt/EntryBox.h"
 
 #include <QKeyEvent>
 

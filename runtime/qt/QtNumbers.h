@@ -1,0 +1,38 @@
+#pragma once
+
+#include "runtime/numbers/NumberFormat.h"
+#include "runtime/numbers/NumberText.h"
+
+#include <QLocale>
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+#include <string_view>
+
+// The number services at Qt's edge: Qt's text in and out, and the decimal
+// separator of a QLocale. Qt holds text as UTF-16 like the services, so
+// nothing is copied on the way in.
+namespace Runtime {
+
+[[nodiscard]] inline std::u16string_view ToU16(QStringView text)
+{
+    return {text.utf16(), static_cast<std::size_t>(text.size())};
+}
+
+[[nodiscard]] inline QString ToQString(std::u16string_view text)
+{
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The locale's decimal separator. Asking a system locale costs more than a
+// whole parse, so the answer for the last locale asked is kept.
+[[nodiscard]] QString DecimalPoint(const QLocale& locale);
+
+[[nodiscard]] bool IsNumeric(QStringView text, const QLocale& locale = QLocale());
+[[nodiscard]] std::optional<double> ToDouble(QStringView text, const QLocale& locale = QLocale());
+[[nodiscard]] std::optional<double> ToDouble(QStringView text, QStringView decimalPoint);
+[[nodiscard]] QString Format(double value, QStringView pattern, const QLocale& locale = QLocale());
+[[nodiscard]] QString Format(double value, QStringView pattern, QStringView decimalPoint);
+
+} // namespace Runtime

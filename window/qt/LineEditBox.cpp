@@ -1,0 +1,47 @@
+#include "window/qt/LineEditBox.h"
+
+#include "runtime/qt/Clipboard.h"
+#include "runtime/qt/QtNumbers.h"
+#include "window/qt/LineEditMetrics.h"
+
+#include <QLineEdit>
+
+LineEditBox::LineEditBox(QLineEdit* box)
+    : m_box(box)
+{
+}
+
+std::u16string LineEditBox::text() const
+{
+    return std::u16string(Runtime::ToU16(m_box->text()));
+}
+
+void LineEditBox::setText(std::u16string_view text)
+{
+    m_box->setText(Runtime::ToQString(text));
+}
+
+void LineEditBox::setSelection(int start, int length)
+{
+    if (length == 0) {
+        m_box->deselect();
+        m_box->setCursorPosition(start);
+        return;
+    }
+    m_box->setSelection(start, length);
+}
+
+bool LineEditBox::showsWholeText() const
+{
+    return TextFits(m_box);
+}
+
+void LineEditBox::setToolTip(std::u16string_view text)
+{
+    m_box->setToolTip(Runtime::ToQString(text));
+}
+
+void SystemClipboard::setText(std::u16string_view text)
+{
+    Runtime::Clipboard::instance().SetText(Runtime::ToQString(text));
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "window/TextBox.h"
+
+class QLineEdit;
+
+// A QLineEdit as the window's behaviour sees a text box.
+class LineEditBox : public TextBox
+{
+public:
+    explicit LineEditBox(QLineEdit* box);
+
+    [[nodiscard]] std::u16string text() const override;
+    void setText(std::u16string_view text) override;
+    void setSelection(int start, int length) override;
+    [[nodiscard]] bool showsWholeText() const override;
+    void setToolTip(std::u16string_view text) override;
+
+private:
+    QLineEdit* m_box;
+};
+
+// The system clipboard through the runtime.
+class SystemClipboard : public ClipboardText
+{
+public:
+    void setText(std::u16string_view text) override;
+};

@@ -1,0 +1,32 @@
+#include "window/qt/ResultBox.h"
+
+#include "window/qt/LineEditMetrics.h"
+
+#include <QEvent>
+
+ResultBox::ResultBox(QWidget* parent)
+    : QLineEdit(parent)
+{
+    setReadOnly(true);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void ResultBox::resizeEvent(QResizeEvent* event)
+{
+    QLineEdit::resizeEvent(event);
+    updateToolTip();
+}
+
+void ResultBox::changeEvent(QEvent* event)
+{
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        updateToolTip();
+    }
+}
+
+// A new size or font can make a result fit, or no longer fit.
+void ResultBox::updateToolTip()
+{
+    setToolTip(TextFits(this) ? QString() : text());
+}
