@@ -11,11 +11,13 @@ function(zandrel_configure_target target)
         target_compile_options(${target} PRIVATE
             -Wall -Wextra -Wpedantic -Wold-style-cast -Wnon-virtual-dtor -Woverloaded-virtual
             -Wshadow -Wconversion -Wsign-conversion)
-        # Debian's hardening: checked buffer functions (they need the
-        # optimiser) and a guarded stack.
-        target_compile_options(${target} PRIVATE -fstack-protector-strong)
-        target_compile_definitions(${target} PRIVATE
-            $<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
+        if(NOT WIN32)
+            # Debian's hardening: checked buffer functions (they need the
+            # optimiser) and a guarded stack.
+            target_compile_options(${target} PRIVATE -fstack-protector-strong)
+            target_compile_definitions(${target} PRIVATE
+                $<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
+        endif()
         if(ZANDREL_WERROR)
             target_compile_options(${target} PRIVATE -Werror)
         endif()

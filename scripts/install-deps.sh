@@ -26,6 +26,8 @@ packages=(
     locales
     # a font that has glyphs for the Traditional Chinese button caption
     fontconfig fonts-wqy-microhei
+    # the Windows program: the cross compiler, and Wine to run and test it
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64
     # desktop integration checks: Windows resources, desktop entry, metainfo, .deb
     binutils-mingw-w64-i686 desktop-file-utils appstream dpkg-dev file lintian
 )

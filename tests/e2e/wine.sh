@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# The Windows program end to end, under Wine in a fresh prefix made here:
+# real key and mouse events (xdotool), Wine's clipboard as X11 sees it
+# (xclip), the exit. Run through scripts/with-xvfb.sh.
+# Usage: wine.sh PATH/TO/zandrel.exe
+set -uo pipefail
+exe=$1
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/lib.sh"
+
+work=$(mktemp -d)
+trap 'wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
+export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+"$scripts/wine-prefix.sh" >/dev/null 2>&1 || { echo "FAIL: no Wine prefix"; exit 1; }
+mkdir -p "$work/locales"
+localedef -i de_DE -f UTF-8 "$work/locales/de_DE.UTF-8" 2>/dev/null
+
+start() {
+    wine "$exe" &
+    pid=$!
+    wid=$("$scripts/wait-active-window.sh" zandrel.exe 30) || { fail "window did not become active"; return 1; }
+}
+
+# A point of the window's design, in twips, found from the client width.
+click_at() {
+    local width
+    width=$(xdotool getwindowgeometry --shell "$wid" | sed -n 's/^WIDTH=//p')
+    xdotool mousemove --window "$wid" $(($1 * width / 3795)) $(($2 * width / 3795)) click 1
+}
+
+running() { kill -0 "$pid" 2>/dev/null; }
+
+echo "== typing, selection, Tab order and the exit"
+start || exit 1
+xdotool key 5
+expect_clipboard 0.127 "5 at start"
+xdotool key Return # selects the 5 again, inserts nothing
+want=(0.076 0.991 9.982 100.000)
+keys=(3 9 3 7)
+for i in 0 1 2 3; do
+    xdotool key "${keys[$i]}"
+    expect_clipboard "${want[$i]}" "mil key ${keys[$i]}"
+done
+xdotool key a
+sleep 0.3
+expect_clipboard 100.000 "a letter changes nothing"
+xdotool key Tab Tab Tab 2 # past the result box and the button, into the mm input
+expect_clipboard 78.74 "Tab order, and entering selects"
+click_at 660 300 # Text1
+xdotool type --delay 20 12345678901234
+click_at 1000 300 # the right end of the fourteen: the first ten are selected
+xdotool key 9
+expect_clipboard 3591882.58 "a click selects the first ten"
+xdotool key Return Escape
+sleep 0.3
+running && pass || fail "Enter or Esc ended the program"
+xdotool key 1
+expect_clipboard 39.37 "Enter selected the text, so 1 replaces it"
+click_at 1860 1740 # Command1
+for _ in $(seq 100); do running || break; sleep 0.05; done
+if running; then
+    fail "the exit button did not end the program"
+    kill "$pid"
+else
+    wait "$pid"
+    status=$?
+    [[ $status == 0 ]] && pass || fail "exit status $status"
+fi
+
+echo "== a German locale reads and writes a comma"
+LC_ALL=de_DE.UTF-8 LOCPATH=$work/locales start 2>/dev/null || exit 1
+click_at 660 300
+xdotool type --delay 20 1,5
+expect_clipboard 59,06 "1,5 mm in German"
+kill "$pid" 2>/dev/null
+
+summary

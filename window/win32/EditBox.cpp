@@ -1,0 +1,73 @@
+#include "window/win32/EditBox.h"
+
+#include "runtime/win32/Clipboard.h"
+
+#include <commctrl.h>
+
+EditBox::EditBox(HWND edit, HWND toolTips)
+    : m_edit(edit)
+    , m_toolTips(toolTips)
+{
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = GetParent(edit);
+    tool.uId = reinterpret_cast<UINT_PTR>(edit);
+    tool.lpszText = m_toolTip.data();
+    SendMessageW(m_toolTips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+std::u16string EditBox::text() const
+{
+    const int length = GetWindowTextLengthW(m_edit);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(m_edit, text.data(), length + 1);
+    return std::u16string(text.begin(), text.begin() + copied);
+}
+
+void EditBox::setText(std::u16string_view text)
+{
+    const std::wstring wide(text.begin(), text.end());
+    SetWindowTextW(m_edit, wide.c_str());
+}
+
+void EditBox::setSelection(int start, int length)
+{
+    SendMessageW(m_edit, EM_SETSEL, static_cast<WPARAM>(start), start + length);
+    SendMessageW(m_edit, EM_SCROLLCARET, 0, 0);
+}
+
+bool EditBox::showsWholeText() const
+{
+    const std::u16string content = text();
+    const std::wstring wide(content.begin(), content.end());
+    HDC dc = GetDC(m_edit);
+    const HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(m_edit, WM_GETFONT, 0, 0)));
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &extent);
+    SelectObject(dc, old);
+    ReleaseDC(m_edit, dc);
+    RECT format{};
+    SendMessageW(m_edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    // The caret takes a pixel at the end.
+    return extent.cx + 1 <= format.right - format.left;
+}
+
+void EditBox::setToolTip(std::u16string_view text)
+{
+    m_toolTip.assign(text.begin(), text.end());
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = GetParent(m_edit);
+    tool.uId = reinterpret_cast<UINT_PTR>(m_edit);
+    tool.lpszText = m_toolTip.data();
+    SendMessageW(m_toolTips, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void WindowsClipboard::setText(std::u16string_view text)
+{
+    // Held open by another program for too long: the result stays on the
+    // screen and the program goes on.
+    Runtime::Win32::SetClipboardText(m_owner, text);
+}

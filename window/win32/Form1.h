@@ -1,0 +1,63 @@
+#pragma once
+
+#include "window/ConversionRow.h"
+#include "window/win32/EditBox.h"
+#include "window/win32/Layout.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <windows.h>
+
+// The program's one window on Win32: two conversion rows, millimetres to
+// mils above and mils to millimetres below, separated by a line, and an
+// exit button; the same behaviour as the Qt window, through window/.
+class Form1
+{
+public:
+    explicit Form1(HINSTANCE instance);
+    ~Form1();
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+
+    // Creates and shows the window, then puts the caret into the mil input
+    // with its text selected. False if the window could not be created.
+    bool Load();
+    // Runs the window until the program ends; returns the exit status.
+    int Run();
+
+private:
+    // After the dialog manager's own selection of a box it tabs into.
+    static constexpr UINT SelectEntryMessage = WM_APP + 1;
+    // System menu ids are multiples of 16.
+    static constexpr UINT KeepOnTopCommand = 0x0100;
+    enum ControlId : int { IdText1 = 101, IdText2, IdText3, IdText4, IdCommand1 };
+
+    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK entryProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
+                                      UINT_PTR id, DWORD_PTR data);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void createControls();
+    void describeControls();
+    void applyDpi(UINT dpi, const RECT* suggested);
+    void onCommand(int id, int code);
+    [[nodiscard]] EditBox* entry(HWND edit);
+    void selectEntry(HWND edit);
+
+    HINSTANCE m_instance;
+    HWND m_window = nullptr;
+    HWND m_toolTips = nullptr;
+    Controls m_controls{};
+    HFONT m_font = nullptr;
+    HBRUSH m_resultBrush = nullptr;
+    COLORREF m_resultShade = 0;
+    UINT m_dpi = 96;
+    std::unique_ptr<EditBox> m_boxes[4];
+    WindowsClipboard m_clipboard;
+    std::optional<ConversionRow> m_millimetreRow;
+    std::optional<ConversionRow> m_milRow;
+    std::u16string m_decimalPoint;
+    HWND m_lastFocus = nullptr;
+    bool m_activating = false;
+    bool m_onTop = false;
+};

@@ -1,0 +1,147 @@
+// Form1's event handling on Win32.
+#include "runtime/win32/Locale.h"
+#include "window/win32/Form1.h"
+
+#include <commctrl.h>
+#include <initguid.h>
+#include <oleacc.h>
+
+namespace {
+
+constexpr UINT SelectEntryMessage = WM_APP + 1;
+constexpr UINT KeepOnTopCommand = 0x0100;
+
+} // namespace
+
+LRESULT CALLBACK Form1::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        auto* form = static_cast<Form1*>(create->lpCreateParams);
+        form->m_window = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+    }
+    auto* form = reinterpret_cast<Form1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    return form ? form->handle(message, wParam, lParam)
+                : DefWindowProcW(window, message, wParam, lParam);
+}
+
+// The input boxes: a click anywhere in one selects its leading text, so that
+// no bare caret is left inside the number.
+LRESULT CALLBACK Form1::entryProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
+                                  UINT_PTR /*id*/, DWORD_PTR data)
+{
+    const LRESULT result = DefSubclassProc(edit, message, wParam, lParam);
+    if (message == WM_LBUTTONUP) {
+        reinterpret_cast<Form1*>(data)->selectEntry(edit);
+    }
+    return result;
+}
+
+LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_COMMAND:
+        onCommand(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case SelectEntryMessage:
+        selectEntry(reinterpret_cast<HWND>(wParam));
+        return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            const HWND focus = GetFocus();
+            m_lastFocus = IsChild(m_window, focus) ? focus : m_lastFocus;
+            return 0;
+        }
+        // Coming back to the window is not entering a box: the caret and
+        // the selection stay as the user left them.
+        m_activating = true;
+        SetFocus(m_lastFocus ? m_lastFocus : m_controls.Text3);
+        m_activating = false;
+        return 0;
+    case WM_CTLCOLORSTATIC: {
+        const auto control = reinterpret_cast<HWND>(lParam);
+        if (control == m_controls.Text2 || control == m_controls.Text4) {
+            const auto dc = reinterpret_cast<HDC>(wParam);
+            SetBkColor(dc, m_resultShade);
+            SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+            return reinterpret_cast<LRESULT>(m_resultBrush);
+        }
+        break;
+    }
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xfff0u) == KeepOnTopCommand) {
+            m_onTop = !m_onTop;
+            SetWindowPos(m_window, m_onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            CheckMenuItem(GetSystemMenu(m_window, FALSE), KeepOnTopCommand,
+                          static_cast<UINT>(MF_BYCOMMAND | (m_onTop ? MF_CHECKED : MF_UNCHECKED)));
+            return 0;
+        }
+        break;
+    case WM_DPICHANGED:
+        applyDpi(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+        return 0;
+    case WM_SETTINGCHANGE:
+        m_decimalPoint = Runtime::Win32::DecimalPoint(); // the user may change it while we run
+        break;
+    case WM_ENDSESSION:
+        if (wParam) {
+            DestroyWindow(m_window);
+        }
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        break;
+    }
+    return DefWindowProcW(m_window, message, wParam, lParam);
+}
+
+void Form1::onCommand(int id, int code)
+{
+    switch (id) {
+    case IdText1:
+    case IdText3:
+        if (code == EN_CHANGE) {
+            (id == IdText1 ? m_millimetreRow : m_milRow)->onChange(m_decimalPoint);
+        } else if (code == EN_SETFOCUS && !m_activating) {
+            // The dialog manager selects the whole text of a box it tabs
+            // into after this notification; ours comes after that.
+            PostMessageW(
+                m_window, SelectEntryMessage,
+                reinterpret_cast<WPARAM>(id == IdText1 ? m_controls.Text1 : m_controls.Text3), 0);
+        }
+        break;
+    case IdCommand1:
+        if (code == BN_CLICKED) {
+            DestroyWindow(m_window); // ends the program, status 0
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+// Screen readers read a box by the label before it; ours follow their boxes,
+// so each box is named explicitly, as in the Qt window.
+void Form1::describeControls()
+{
+    IAccPropServices* services = nullptr;
+    if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) ||
+        FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_IAccPropServices, reinterpret_cast<void**>(&services)))) {
+        return; // no accessibility services: nothing to annotate
+    }
+    const std::pair<HWND, const wchar_t*> names[] = {{m_controls.Text1, L"Millimetres"},
+                                                     {m_controls.Text2, L"Mils result"},
+                                                     {m_controls.Text3, L"Mils"},
+                                                     {m_controls.Text4, L"Millimetres result"},
+                                                     {m_controls.Command1, L"Exit"}};
+    for (const auto& [control, name] : names) {
+        services->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                 PROPID_ACC_NAME, name);
+    }
+    services->Release();
+}
