@@ -40,7 +40,7 @@ test: build fuzz-smoke windows
 windows: build
 	@cmake -S . -G Ninja -B $(WIN_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
 		-DCMAKE_BUILD_TYPE=Release -DZANDREL_WERROR=$(WERROR) -DZANDREL_BUILD_TESTS=ON \
-		-DZANDREL_BUILD_BENCH=OFF \
+		-DZANDREL_BUILD_BENCH=ON \
 		-DZANDREL_NATIVE_DRIVER=$(CURDIR)/$(BUILD_DIR)/tests/agreement_driver >/dev/null
 	@cmake --build $(WIN_DIR) --parallel $(JOBS)
 	@echo "built $(WIN_DIR)/zandrel.exe and $(WIN_DIR)/zandrel-windows-x86_64.zip"
@@ -63,15 +63,16 @@ test-sanitize: deps
 
 STARTUP_RUNS ?= 30
 
-bench: build
+bench: build windows
 	$(BUILD_DIR)/bench/bench_convert $(BENCH_FLAGS)
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/bench_window $(BENCH_FLAGS)
 	NO_WM=1 scripts/with-xvfb.sh /usr/bin/python3 bench/startup.py $(STARTUP_RUNS) \
 		zandrel=$(BUILD_DIR)/zandrel floor=$(BUILD_DIR)/bench/bench_floor
+	NO_WM=1 scripts/with-xvfb.sh bench/startup-wine.sh $(STARTUP_RUNS) $(WIN_DIR)
 
 # The README's pictures of the window, taken under Xvfb.
-screenshot: build
-	scripts/screenshot.sh $(BUILD_DIR) docs
+screenshot: build windows
+	scripts/screenshot.sh $(BUILD_DIR) docs $(WIN_DIR)
 
 fuzz-build: deps
 	@CC=clang CXX=clang++ $(CMAKE_CONFIGURE) -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -7,6 +7,8 @@ Time runs from just before the process is spawned to the first damage
 Peak RSS is the process's maximum resident set, taken from wait4() after
 it has settled for a moment and been terminated.
 
+A PROGRAM may be a command with arguments (wine zandrel.exe).
+
 Usage: startup.py RUNS NAME=PROGRAM NAME=PROGRAM
 """
 import os
@@ -26,7 +28,7 @@ def measure(d, program):
     root = d.screen().root
     watched = set()
     start = time.monotonic()
-    proc = subprocess.Popen([program], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    proc = subprocess.Popen(program.split(), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     painted = None
     deadline = start + 20
     while painted is None and time.monotonic() < deadline:

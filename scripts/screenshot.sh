@@ -1,20 +1,27 @@
 #!/usr/bin/env bash
 # Takes the README's pictures of the window under Xvfb after typing 25.4 mm
-# and 3937 mil: as it comes, with a 14 pt desktop font, and in a dark theme.
-# The font and the theme come from the desktop, through Qt's GTK 3 platform
-# theme, as they would on a GNOME desktop.
-# Usage: scripts/screenshot.sh BUILD_DIR DOCS_DIR
+# and 3937 mil: as it comes, with a 14 pt desktop font, in a dark theme, and
+# the Windows program under Wine. The font and the theme come from the
+# desktop, through Qt's GTK 3 platform theme, as they would on GNOME.
+# Usage: scripts/screenshot.sh BUILD_DIR DOCS_DIR WINDOWS_BUILD_DIR
 set -euo pipefail
 build=${1:-build}
 docs=${2:-docs}
+windows=${3:-build-windows}
 here=$(cd "$(dirname "$0")" && pwd)
 export here build
 
 shoot() {
-    local out=$1
-    "$build/zandrel" &
+    local out=$1 class=zandrel
+    if [[ $# -gt 1 ]]; then
+        class=zandrel.exe
+        "$here/wine-prefix.sh" >/dev/null 2>&1
+        wine "$2" &
+    else
+        "$build/zandrel" &
+    fi
     pid=$!
-    wid=$("$here/wait-active-window.sh" zandrel) || { kill "$pid"; exit 1; }
+    wid=$("$here/wait-active-window.sh" "$class" 30) || { kill "$pid"; exit 1; }
     sleep 0.3
     xdotool type --delay 30 3937
     xdotool key Tab Tab Tab
@@ -36,3 +43,5 @@ XDG_CONFIG_HOME=$desktop QT_QPA_PLATFORMTHEME=gtk3 \
     "$here/with-xvfb.sh" bash -c "shoot $docs/zandrel-large-font.png"
 GTK_THEME=Adwaita:dark QT_QPA_PLATFORMTHEME=gtk3 \
     "$here/with-xvfb.sh" bash -c "shoot $docs/zandrel-dark.png"
+WINEPREFIX=$desktop/wine WINEDEBUG=-all \
+    "$here/with-xvfb.sh" bash -c "shoot $docs/zandrel-windows.png $windows/zandrel.exe; wineserver -k"

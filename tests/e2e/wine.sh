@@ -19,6 +19,7 @@ start() {
     wine "$exe" &
     pid=$!
     wid=$("$scripts/wait-active-window.sh" zandrel.exe 30) || { fail "window did not become active"; return 1; }
+    sleep 0.5 # Wine maps the window before it has placed and painted its controls
 }
 
 # A point of the window's design, in twips, found from the client width.
@@ -56,6 +57,22 @@ sleep 0.3
 running && pass || fail "Enter or Esc ended the program"
 xdotool key 1
 expect_clipboard 39.37 "Enter selected the text, so 1 replaces it"
+# Coming back to the window leaves the caret where it was.
+click_at 660 1140 # Text3
+xdotool type --delay 20 123456789012
+expect_clipboard 3135802440.905 "twelve digits"
+xmessage -center "another window" &
+other=$!
+for _ in $(seq 100); do
+    [[ "$(xdotool getactivewindow 2>/dev/null)" != "$wid" ]] && break
+    sleep 0.05
+done
+sleep 0.5
+xdotool windowactivate --sync "$wid"
+sleep 0.3
+xdotool key 3
+expect_clipboard 31358024409.124 "typed after coming back"
+kill "$other"
 click_at 1860 1740 # Command1
 for _ in $(seq 100); do running || break; sleep 0.05; done
 if running; then
@@ -69,9 +86,18 @@ fi
 
 echo "== a German locale reads and writes a comma"
 LC_ALL=de_DE.UTF-8 LOCPATH=$work/locales start 2>/dev/null || exit 1
-click_at 660 300
+xdotool key shift+Tab shift+Tab # back past the mils result box into the mm input
 xdotool type --delay 20 1,5
 expect_clipboard 59,06 "1,5 mm in German"
-kill "$pid" 2>/dev/null
+xdotool key alt+F4 # the window manager closes the window
+for _ in $(seq 100); do running || break; sleep 0.05; done
+if running; then
+    fail "closing the window did not end the program"
+    kill "$pid"
+else
+    wait "$pid"
+    status=$?
+    [[ $status == 0 ]] && pass || fail "exit status $status after closing the window"
+fi
 
 summary

@@ -119,7 +119,10 @@ void Form1::createControls()
     // first edit.
     m_millimetreRow.emplace(*m_boxes[0], *m_boxes[1], Conversion::MmToMil, m_clipboard);
     m_milRow.emplace(*m_boxes[2], *m_boxes[3], Conversion::MilToMm, m_clipboard);
-    describeControls();
+    // Loading the accessibility services costs a third of the start-up
+    // under Wine: they come once the window is on the screen (a timer's
+    // message comes after the first paint).
+    SetTimer(m_window, DescribeTimer, 0, nullptr);
 
     // The theme's light 3-D shade marks the result boxes, unless it is
     // (nearly) the input boxes' own background.

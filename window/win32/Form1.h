@@ -31,6 +31,7 @@ private:
     static constexpr UINT SelectEntryMessage = WM_APP + 1;
     // System menu ids are multiples of 16.
     static constexpr UINT KeepOnTopCommand = 0x0100;
+    static constexpr UINT_PTR DescribeTimer = 1;
     enum ControlId : int { IdText1 = 101, IdText2, IdText3, IdText4, IdCommand1 };
 
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

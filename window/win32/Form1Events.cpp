@@ -44,6 +44,13 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_COMMAND:
         onCommand(LOWORD(wParam), HIWORD(wParam));
         return 0;
+    case WM_TIMER:
+        if (wParam == DescribeTimer) {
+            KillTimer(m_window, DescribeTimer);
+            describeControls();
+            return 0;
+        }
+        break;
     case SelectEntryMessage:
         selectEntry(reinterpret_cast<HWND>(wParam));
         return 0;
