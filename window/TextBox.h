@@ -11,7 +11,8 @@ class TextBox
 public:
     virtual ~TextBox() = default;
 
-    [[nodiscard]] virtual std::u16string text() const = 0;
+    // The box's text, valid until the next call on the box.
+    [[nodiscard]] virtual std::u16string_view text() const = 0;
     virtual void setText(std::u16string_view text) = 0;
     // `length` characters from `start` selected, with the caret at their
     // end; a length of 0 leaves just the caret, at `start`.

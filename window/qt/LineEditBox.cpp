@@ -11,9 +11,10 @@ LineEditBox::LineEditBox(QLineEdit* box)
 {
 }
 
-std::u16string LineEditBox::text() const
+std::u16string_view LineEditBox::text() const
 {
-    return std::u16string(Runtime::ToU16(m_box->text()));
+    m_text = m_box->text();
+    return Runtime::ToU16(m_text);
 }
 
 void LineEditBox::setText(std::u16string_view text)

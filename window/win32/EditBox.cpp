@@ -17,12 +17,13 @@ EditBox::EditBox(HWND edit, HWND toolTips)
     SendMessageW(m_toolTips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
-std::u16string EditBox::text() const
+std::u16string_view EditBox::text() const
 {
     const int length = GetWindowTextLengthW(m_edit);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     const int copied = GetWindowTextW(m_edit, text.data(), length + 1);
-    return std::u16string(text.begin(), text.begin() + copied);
+    m_text.assign(text.begin(), text.begin() + copied);
+    return m_text;
 }
 
 void EditBox::setText(std::u16string_view text)
@@ -39,7 +40,7 @@ void EditBox::setSelection(int start, int length)
 
 bool EditBox::showsWholeText() const
 {
-    const std::u16string content = text();
+    const std::u16string_view content = text();
     const std::wstring wide(content.begin(), content.end());
     HDC dc = GetDC(m_edit);
     const HGDIOBJ old =

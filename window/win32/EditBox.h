@@ -13,7 +13,7 @@ public:
 
     [[nodiscard]] HWND handle() const { return m_edit; }
 
-    [[nodiscard]] std::u16string text() const override;
+    [[nodiscard]] std::u16string_view text() const override;
     void setText(std::u16string_view text) override;
     void setSelection(int start, int length) override;
     [[nodiscard]] bool showsWholeText() const override;
@@ -23,6 +23,7 @@ private:
     HWND m_edit;
     HWND m_toolTips;
     std::wstring m_toolTip; // the tooltip control keeps a pointer to it
+    mutable std::u16string m_text;
 };
 
 // The Windows clipboard, owned through the program's window.
