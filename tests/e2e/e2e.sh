@@ -21,23 +21,6 @@ click_at() {
     xdotool mousemove --window "$wid" $(($1 * width / 3795)) $(($2 * width / 3795)) click 1
 }
 
-# Waits for the program to end and checks its exit status.
-expect_exit() {
-    local status
-    for _ in $(seq 100); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.05
-    done
-    if kill -0 "$pid" 2>/dev/null; then
-        fail "program still running after the exit button"
-        kill "$pid"
-        return
-    fi
-    wait "$pid"
-    status=$?
-    [[ $status == 0 ]] && pass || fail "exit status $status, expected 0"
-}
-
 # A scenario: type into both rows, then press the exit button.
 scenario() {
     start || return

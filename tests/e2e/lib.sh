@@ -22,6 +22,23 @@ expect_clipboard() {
     fail "$what: clipboard holds '$got', expected '$want'"
 }
 
+# Waits for the program ($pid) to end after $1 and checks its exit status.
+expect_exit() {
+    local what=${1:-the exit button} status
+    for _ in $(seq 100); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.05
+    done
+    if kill -0 "$pid" 2>/dev/null; then
+        fail "program still running after $what"
+        kill "$pid"
+        return
+    fi
+    wait "$pid"
+    status=$?
+    [[ $status == 0 ]] && pass || fail "exit status $status after $what, expected 0"
+}
+
 summary() {
     echo "$passes passed, $failures failed"
     ((failures == 0))

@@ -74,15 +74,7 @@ xdotool key 3
 expect_clipboard 31358024409.124 "typed after coming back"
 kill "$other"
 click_at 1860 1740 # Command1
-for _ in $(seq 100); do running || break; sleep 0.05; done
-if running; then
-    fail "the exit button did not end the program"
-    kill "$pid"
-else
-    wait "$pid"
-    status=$?
-    [[ $status == 0 ]] && pass || fail "exit status $status"
-fi
+expect_exit "the exit button"
 
 echo "== a German locale reads and writes a comma"
 LC_ALL=de_DE.UTF-8 LOCPATH=$work/locales start 2>/dev/null || exit 1
@@ -90,14 +82,6 @@ xdotool key shift+Tab shift+Tab # back past the mils result box into the mm inpu
 xdotool type --delay 20 1,5
 expect_clipboard 59,06 "1,5 mm in German"
 xdotool key alt+F4 # the window manager closes the window
-for _ in $(seq 100); do running || break; sleep 0.05; done
-if running; then
-    fail "closing the window did not end the program"
-    kill "$pid"
-else
-    wait "$pid"
-    status=$?
-    [[ $status == 0 ]] && pass || fail "exit status $status after closing the window"
-fi
+expect_exit "closing the window"
 
 summary

@@ -5,6 +5,7 @@
 #include <QTextBoundaryFinder>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -192,18 +193,28 @@ QString AccessibleTextBox::segment(int index, int* startOffset, int* endOffset) 
     return m_segmentedText.mid(*startOffset, *endOffset - *startOffset);
 }
 
-QString AccessibleTextBox::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType,
-                                        int* startOffset, int* endOffset) const
+// The offset a query means, or nothing (and no segment) outside the text.
+std::optional<int> AccessibleTextBox::queried(int offset, int* startOffset, int* endOffset) const
 {
     if (offset == -2) {
         offset = cursorPosition(); // what Qt's bridges pass for "at the caret"
     }
-    const int length = characterCount();
-    if (offset < 0 || offset > length) {
+    if (offset < 0 || offset > characterCount()) {
         *startOffset = *endOffset = -1;
+        return std::nullopt;
+    }
+    return offset;
+}
+
+QString AccessibleTextBox::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                                        int* startOffset, int* endOffset) const
+{
+    const std::optional<int> at = queried(offset, startOffset, endOffset);
+    if (!at) {
         return {};
     }
-    const int index = segmentAt(offset, boundaryType);
+    const int length = characterCount();
+    const int index = segmentAt(*at, boundaryType);
     if (index + 1 >= m_bounds.size()) {
         *startOffset = *endOffset = length; // no character after the end
         return {};
@@ -214,27 +225,15 @@ QString AccessibleTextBox::textAtOffset(int offset, QAccessible::TextBoundaryTyp
 QString AccessibleTextBox::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
                                             int* startOffset, int* endOffset) const
 {
-    if (offset == -2) {
-        offset = cursorPosition();
-    }
-    if (offset < 0 || offset > characterCount()) {
-        *startOffset = *endOffset = -1;
-        return {};
-    }
-    return segment(segmentAt(offset, boundaryType) - 1, startOffset, endOffset);
+    const std::optional<int> at = queried(offset, startOffset, endOffset);
+    return at ? segment(segmentAt(*at, boundaryType) - 1, startOffset, endOffset) : QString();
 }
 
 QString AccessibleTextBox::textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
                                            int* startOffset, int* endOffset) const
 {
-    if (offset == -2) {
-        offset = cursorPosition();
-    }
-    if (offset < 0 || offset > characterCount()) {
-        *startOffset = *endOffset = -1;
-        return {};
-    }
-    return segment(segmentAt(offset, boundaryType) + 1, startOffset, endOffset);
+    const std::optional<int> at = queried(offset, startOffset, endOffset);
+    return at ? segment(segmentAt(*at, boundaryType) + 1, startOffset, endOffset) : QString();
 }
 
 QRect AccessibleTextBox::characterRect(int offset) const

@@ -2,6 +2,8 @@
 
 #include <QAccessibleWidget>
 
+#include <optional>
+
 class QLineEdit;
 
 // What a screen reader sees of an input or result box. Qt's own line-edit
@@ -50,6 +52,7 @@ public:
 
 private:
     [[nodiscard]] QLineEdit* box() const;
+    [[nodiscard]] std::optional<int> queried(int offset, int* startOffset, int* endOffset) const;
     [[nodiscard]] QString segment(int index, int* startOffset, int* endOffset) const;
     [[nodiscard]] int segmentAt(int offset, QAccessible::TextBoundaryType boundaryType) const;
     void segmentText(QAccessible::TextBoundaryType boundaryType) const;
