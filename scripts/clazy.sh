@@ -10,9 +10,11 @@ log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 
 status=0
-# The Win32 front end is no Qt code, and is compiled by the cross build.
-git ls-files '*.cpp' | grep -v -e '^fuzz/' -e '/win32/' |
-    xargs -P "$(nproc)" -n 1 clazy-standalone -p "$build" >>"$log" 2>&1 || status=1
+# Every source the Linux build compiles; the Windows front end is compiled
+# by the cross build only, and is no Qt code.
+for file in $(git ls-files '*.cpp' | grep -v '^fuzz/'); do
+    if grep -qF "\"$PWD/$file\"" "$build/compile_commands.json"; then echo "$file"; fi
+done | xargs -P "$(nproc)" -n 1 clazy-standalone -p "$build" >>"$log" 2>&1 || status=1
 git ls-files 'fuzz/*.cpp' |
     xargs -n 1 clazy-standalone -p "$fuzz_build" >>"$log" 2>&1 || status=1
 if grep -q 'warning:\|error:' "$log"; then
