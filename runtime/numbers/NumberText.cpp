@@ -129,9 +129,10 @@ private:
             ++m_pos;
         }
         *run = m_text.substr(start, m_pos - start);
-        for (const char16_t c : *run) {
-            m_ascii += static_cast<char>(c);
-        }
+        const std::size_t at = m_ascii.size();
+        m_ascii.resize(at + run->size());
+        std::transform(run->begin(), run->end(), m_ascii.begin() + static_cast<std::ptrdiff_t>(at),
+                       [](char16_t c) { return static_cast<char>(c); });
         return run->size();
     }
 
