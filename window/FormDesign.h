@@ -43,3 +43,30 @@ inline constexpr int LabelGap = 60;
 }
 
 } // namespace FormDesign
+
+namespace FormDesign {
+
+// What the font and style in use need, in pixels, for the design to show
+// every text whole.
+struct Needs {
+    int input;       // an input box that shows InputCharacters, frame and all
+    int result;      // a result box that shows ResultCharacters
+    int boxHeight;   // any text box
+    int buttonWidth; // the button with its whole caption
+    int buttonHeight;
+    int labelHeight;                                    // any label
+    int Label1, Label2, Label3, Label4, Label5, Label6; // each label's width
+};
+
+// The smallest scale of the design, never below 1, at which all of it fits.
+[[nodiscard]] Twips::Scale FittingScale(const Needs& needs);
+
+// The widest number of `characters` characters: all digits and a separator,
+// or one of the digits traded for a minus sign.
+[[nodiscard]] constexpr double NumberWidth(double digit, double minus, double separator,
+                                           int characters)
+{
+    return (characters - 2) * digit + (minus > digit ? minus : digit) + separator;
+}
+
+} // namespace FormDesign

@@ -13,14 +13,6 @@ start() {
     wid=$("$scripts/wait-active-window.sh" zandrel 10) || { fail "window did not become active"; kill "$pid"; return 1; }
 }
 
-# Clicks at a point of the window's design, in twips: the window scales the
-# design to its font, so the point is found from the window's width.
-click_at() {
-    local width
-    width=$(xdotool getwindowgeometry --shell "$wid" | sed -n 's/^WIDTH=//p')
-    xdotool mousemove --window "$wid" $(($1 * width / 3795)) $(($2 * width / 3795)) click 1
-}
-
 # A scenario: type into both rows, then press the exit button.
 scenario() {
     start || return

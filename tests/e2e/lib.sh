@@ -22,6 +22,14 @@ expect_clipboard() {
     fail "$what: clipboard holds '$got', expected '$want'"
 }
 
+# Clicks at a point of the window's design, in twips: the window scales the
+# design to its font, so the point is found from the width of $wid.
+click_at() {
+    local width
+    width=$(xdotool getwindowgeometry --shell "$wid" | sed -n 's/^WIDTH=//p')
+    xdotool mousemove --window "$wid" $(($1 * width / 3795)) $(($2 * width / 3795)) click 1
+}
+
 # Waits for the program ($pid) to end after $1 and checks its exit status.
 expect_exit() {
     local what=${1:-the exit button} status

@@ -22,13 +22,6 @@ start() {
     sleep 0.5 # Wine maps the window before it has placed and painted its controls
 }
 
-# A point of the window's design, in twips, found from the client width.
-click_at() {
-    local width
-    width=$(xdotool getwindowgeometry --shell "$wid" | sed -n 's/^WIDTH=//p')
-    xdotool mousemove --window "$wid" $(($1 * width / 3795)) $(($2 * width / 3795)) click 1
-}
-
 running() { kill -0 "$pid" 2>/dev/null; }
 
 echo "== typing, selection, Tab order and the exit"

@@ -19,6 +19,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 // The caption is 離, five spaces, 開, with no access key.
@@ -138,26 +140,22 @@ Twips::Scale Form1::fittingScale() const
         const int frame = probe.width() - LineEditTextRect(box, probe).width();
         return frame + NumberWidth(box->font(), characters);
     };
-    return Twips::Scale::fitting({
-        {D::Text1.width, boxWidth(Text1, D::InputCharacters)},
-        {D::Text3.width, boxWidth(Text3, D::InputCharacters)},
-        {D::Text2.width, boxWidth(Text2, D::ResultCharacters)},
-        {D::Text4.width, boxWidth(Text4, D::ResultCharacters)},
-        {D::Text1.height, Text1->sizeHint().height()},
-        {D::Text2.height, Text2->sizeHint().height()},
-        {D::Text3.height, Text3->sizeHint().height()},
-        {D::Text4.height, Text4->sizeHint().height()},
-        {D::Command1.width, Command1->sizeHint().width()},
-        {D::Command1.height, Command1->sizeHint().height()},
-        {D::LabelRoom(D::Label1, D::Label3.left), Label1->sizeHint().width()},
-        {D::LabelRoom(D::Label3, D::Text2.left), Label3->sizeHint().width()},
-        {D::LabelRoom(D::Label2, D::Width), Label2->sizeHint().width()},
-        {D::LabelRoom(D::Label4, D::Label6.left), Label4->sizeHint().width()},
-        {D::LabelRoom(D::Label6, D::Text4.left), Label6->sizeHint().width()},
-        {D::LabelRoom(D::Label5, D::Width), Label5->sizeHint().width()},
-        // A label stays within the height of its row.
-        {D::Text1.height, Label1->sizeHint().height()},
-        {D::Text3.height, Label4->sizeHint().height()},
+    const auto hint = [](const QWidget* control) { return control->sizeHint(); };
+    return D::FittingScale({
+        .input = std::max(boxWidth(Text1, D::InputCharacters), boxWidth(Text3, D::InputCharacters)),
+        .result =
+            std::max(boxWidth(Text2, D::ResultCharacters), boxWidth(Text4, D::ResultCharacters)),
+        .boxHeight = std::max({hint(Text1).height(), hint(Text2).height(), hint(Text3).height(),
+                               hint(Text4).height()}),
+        .buttonWidth = hint(Command1).width(),
+        .buttonHeight = hint(Command1).height(),
+        .labelHeight = std::max(hint(Label1).height(), hint(Label4).height()),
+        .Label1 = hint(Label1).width(),
+        .Label2 = hint(Label2).width(),
+        .Label3 = hint(Label3).width(),
+        .Label4 = hint(Label4).width(),
+        .Label5 = hint(Label5).width(),
+        .Label6 = hint(Label6).width(),
     });
 }
 

@@ -1,5 +1,7 @@
 #include "window/qt/LineEditMetrics.h"
 
+#include "window/FormDesign.h"
+
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QLocale>
@@ -58,9 +60,8 @@ int NumberWidth(const QFont& font, int characters)
     }
     const qreal separator = std::max(metrics.horizontalAdvance(QLocale().decimalPoint()),
                                      metrics.horizontalAdvance(QLatin1Char('.')));
-    // All digits and a separator, or one of the digits traded for a minus sign.
-    const qreal minusOrDigit = std::max(digit, metrics.horizontalAdvance(QLatin1Char('-')));
-    return static_cast<int>(std::ceil((characters - 2) * digit + minusOrDigit + separator));
+    return static_cast<int>(std::ceil(FormDesign::NumberWidth(
+        digit, metrics.horizontalAdvance(QLatin1Char('-')), separator, characters)));
 }
 
 bool TextFits(const QLineEdit* box)

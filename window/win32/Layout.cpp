@@ -23,8 +23,6 @@ std::wstring windowText(HWND window)
     return text;
 }
 
-// The widest number of `characters` characters: digits, a separator and
-// perhaps a minus sign.
 int numberWidth(HDC dc, int characters)
 {
     int digit = 0;
@@ -32,7 +30,8 @@ int numberWidth(HDC dc, int characters)
         digit = std::max(digit, textWidth(dc, std::wstring_view(&c, 1)));
     }
     const int separator = std::max(textWidth(dc, L"."), textWidth(dc, L","));
-    return (characters - 2) * digit + std::max(digit, textWidth(dc, L"-")) + separator;
+    return static_cast<int>(
+        FormDesign::NumberWidth(digit, textWidth(dc, L"-"), separator, characters));
 }
 
 void place(HWND control, const Twips::Scale& scale, const Twips::Rect& design)
@@ -57,20 +56,19 @@ SIZE LayOut(const Controls& c, HFONT font, UINT dpi)
     const int boxHeight = metrics.tmHeight + 2 * edge + MulDiv(6, static_cast<int>(dpi), 96);
     const int padding = MulDiv(16, static_cast<int>(dpi), 96);
     const auto label = [&](HWND control) { return textWidth(dc, windowText(control)); };
-    const int input = boxFrame + numberWidth(dc, D::InputCharacters);
-    const int result = boxFrame + numberWidth(dc, D::ResultCharacters);
-    const Twips::Scale fitting = Twips::Scale::fitting({
-        {D::Text1.width, input},
-        {D::Text2.width, result},
-        {D::Text1.height, boxHeight},
-        {D::Command1.width, label(c.Command1) + 2 * padding},
-        {D::Command1.height, metrics.tmHeight + padding / 2 + 2 * edge},
-        {D::LabelRoom(D::Label1, D::Label3.left), label(c.Label1)},
-        {D::LabelRoom(D::Label3, D::Text2.left), label(c.Label3)},
-        {D::LabelRoom(D::Label2, D::Width), label(c.Label2)},
-        {D::LabelRoom(D::Label4, D::Label6.left), label(c.Label4)},
-        {D::LabelRoom(D::Label6, D::Text4.left), label(c.Label6)},
-        {D::LabelRoom(D::Label5, D::Width), label(c.Label5)},
+    const Twips::Scale fitting = D::FittingScale({
+        .input = boxFrame + numberWidth(dc, D::InputCharacters),
+        .result = boxFrame + numberWidth(dc, D::ResultCharacters),
+        .boxHeight = boxHeight,
+        .buttonWidth = label(c.Command1) + 2 * padding,
+        .buttonHeight = metrics.tmHeight + padding / 2 + 2 * edge,
+        .labelHeight = metrics.tmHeight,
+        .Label1 = label(c.Label1),
+        .Label2 = label(c.Label2),
+        .Label3 = label(c.Label3),
+        .Label4 = label(c.Label4),
+        .Label5 = label(c.Label5),
+        .Label6 = label(c.Label6),
     });
     // The design's own size at 96 dpi, grown for the DPI.
     const Twips::Scale scale(std::max(fitting.factor(), dpi / 96.0));
