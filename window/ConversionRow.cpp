@@ -22,8 +22,8 @@ void ConversionRow::onChange(std::u16string_view decimalPoint)
         return; // not a number: the result and the clipboard stay as they are
     }
     m_result.setText(*result);
-    // A box that was written shows the start of its text, as the program's
-    // first platform did, never the tail: 4860493.78 must not read 860493.78.
+    // A box that was written shows the start of its text, never the tail:
+    // 4860493.78 must not read 860493.78.
     m_result.setSelection(0, 0);
     m_result.setToolTip(m_result.showsWholeText() ? std::u16string_view() : *result);
     // The clipboard gets the text as the result box holds it, never a copy

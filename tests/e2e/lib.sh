@@ -11,10 +11,11 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 # The clipboard's text; a stuck owner gets two seconds.
 clipboard() { timeout 2 xclip -selection clipboard -o -t UTF8_STRING 2>/dev/null; }
 
-# Waits up to two seconds for the clipboard to hold $1; $2 says what was done.
+# Waits up to two seconds (or $3) for the clipboard to hold $1; $2 says what
+# was done.
 expect_clipboard() {
     local want=$1 what=$2 got=""
-    for _ in $(seq 40); do
+    for _ in $(seq $((${3:-2} * 20))); do
         got=$(clipboard)
         [[ "$got" == "$want" ]] && { pass; return 0; }
         sleep 0.05

@@ -2,9 +2,10 @@
 # The Windows program end to end, under Wine in a fresh prefix made here:
 # real key and mouse events (xdotool), Wine's clipboard as X11 sees it
 # (xclip), the exit. Run through scripts/with-xvfb.sh.
-# Usage: wine.sh PATH/TO/zandrel.exe
+# Usage: wine.sh PATH/TO/zandrel.exe PATH/TO/hold_clipboard.exe
 set -uo pipefail
 exe=$1
+holder=$2
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
 
@@ -76,5 +77,40 @@ xdotool type --delay 20 1,5
 expect_clipboard 59,06 "1,5 mm in German"
 xdotool key alt+F4 # the window manager closes the window
 expect_exit "closing the window"
+
+echo "== another program holds the clipboard open"
+coproc HOLDER { wine "$holder" 2>/dev/null; }
+ask() { # one command to the holder; its answer without Windows' line end
+    local reply=""
+    echo "$1" >&"${HOLDER[1]}"
+    read -r -t 20 reply <&"${HOLDER[0]}"
+    echo "${reply%$'\r'}"
+}
+start || exit 1
+xdotool key 5
+expect_clipboard 0.127 "5 at start"
+[[ "$(ask hold)" == held ]] || fail "the helper could not hold the clipboard"
+xdotool key Return
+for i in 0 1 2 3; do
+    xdotool key "${keys[$i]}"
+    got=""
+    for _ in $(seq 20); do
+        got=$(ask "text 104") # Text4
+        [[ "$got" == "${want[$i]}" ]] && break
+    done
+    [[ "$got" == "${want[$i]}" ]] && pass || fail "held, key ${keys[$i]}: Text4 shows '$got'"
+done
+ask release >/dev/null
+expect_clipboard 100.000 "released: the waiting result lands with no further key" 1
+xdotool key BackSpace
+expect_clipboard 9.982 "the next edit after the release"
+ask hold >/dev/null
+xdotool key 1
+sleep 0.3
+click_at 1860 1740 # Command1, with 9.982 → 99.822 still waiting
+expect_exit "the exit button while the clipboard is held"
+ask release >/dev/null
+exec {HOLDER[1]}>&-
+wait "$HOLDER_PID" 2>/dev/null
 
 summary

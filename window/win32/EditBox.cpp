@@ -1,7 +1,5 @@
 #include "window/win32/EditBox.h"
 
-#include "runtime/win32/Clipboard.h"
-
 #include <commctrl.h>
 
 EditBox::EditBox(HWND edit, HWND toolTips)
@@ -64,11 +62,4 @@ void EditBox::setToolTip(std::u16string_view text)
     tool.uId = reinterpret_cast<UINT_PTR>(m_edit);
     tool.lpszText = m_toolTip.data();
     SendMessageW(m_toolTips, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
-}
-
-void WindowsClipboard::setText(std::u16string_view text)
-{
-    // Held open by another program for too long: the result stays on the
-    // screen and the program goes on.
-    Runtime::Win32::SetClipboardText(m_owner, text);
 }

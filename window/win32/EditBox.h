@@ -1,5 +1,6 @@
 #pragma once
 
+#include "runtime/win32/Clipboard.h"
 #include "window/TextBox.h"
 
 #include <windows.h>
@@ -26,17 +27,16 @@ private:
     mutable std::u16string m_text;
 };
 
-// The Windows clipboard, owned through the program's window.
+// The Windows clipboard as the window's behaviour sees it.
 class WindowsClipboard : public ClipboardText
 {
 public:
-    explicit WindowsClipboard(HWND owner = nullptr)
-        : m_owner(owner)
+    explicit WindowsClipboard(Runtime::Win32::ClipboardWriter& writer)
+        : m_writer(writer)
     {
     }
-    void setOwner(HWND owner) { m_owner = owner; }
-    void setText(std::u16string_view text) override;
+    void setText(std::u16string_view text) override { m_writer.setText(text); }
 
 private:
-    HWND m_owner;
+    Runtime::Win32::ClipboardWriter& m_writer;
 };

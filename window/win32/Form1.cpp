@@ -64,7 +64,7 @@ bool Form1::Load()
     if (!m_window) {
         return false;
     }
-    m_clipboard.setOwner(m_window);
+    m_clipboardWriter.setOwner(m_window);
     createControls();
     applyDpi(GetDpiForWindow(m_window), nullptr);
     // Pinning above the CAD program it feeds; not remembered between runs.

@@ -32,6 +32,9 @@ private:
     // System menu ids are multiples of 16.
     static constexpr UINT KeepOnTopCommand = 0x0100;
     static constexpr UINT_PTR DescribeTimer = 1;
+    static constexpr UINT_PTR ClipboardTimer = 2;
+    // How long a result still waiting for the clipboard holds up the end.
+    static constexpr DWORD ClipboardFlushMilliseconds = 1000;
     enum ControlId : int { IdText1 = 101, IdText2, IdText3, IdText4, IdCommand1 };
 
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -54,7 +57,8 @@ private:
     COLORREF m_resultShade = 0;
     UINT m_dpi = 96;
     std::unique_ptr<EditBox> m_boxes[4];
-    WindowsClipboard m_clipboard;
+    Runtime::Win32::ClipboardWriter m_clipboardWriter{ClipboardTimer};
+    WindowsClipboard m_clipboard{m_clipboardWriter};
     std::optional<ConversionRow> m_millimetreRow;
     std::optional<ConversionRow> m_milRow;
     std::u16string m_decimalPoint;

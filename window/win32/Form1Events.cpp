@@ -6,13 +6,6 @@
 #include <initguid.h>
 #include <oleacc.h>
 
-namespace {
-
-constexpr UINT SelectEntryMessage = WM_APP + 1;
-constexpr UINT KeepOnTopCommand = 0x0100;
-
-} // namespace
-
 LRESULT CALLBACK Form1::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_NCCREATE) {
@@ -48,6 +41,10 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
         if (wParam == DescribeTimer) {
             KillTimer(m_window, DescribeTimer);
             describeControls();
+            return 0;
+        }
+        if (wParam == ClipboardTimer) {
+            m_clipboardWriter.retry();
             return 0;
         }
         break;
@@ -98,6 +95,9 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
         }
         return 0;
     case WM_DESTROY:
+        // The last result still waiting for the clipboard gets a last chance;
+        // the program ends normally either way.
+        m_clipboardWriter.flush(ClipboardFlushMilliseconds);
         PostQuitMessage(0);
         return 0;
     default:
