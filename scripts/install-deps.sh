@@ -8,14 +8,18 @@ packages=(
     build-essential cmake ninja-build clang clang-format clazy
     # Qt 6 and what its CMake packages expect
     qt6-base-dev libgl-dev
-    # the clipboard keeper: plain xcb
-    libxcb1-dev pkg-config
+    # the clipboard keepers: plain xcb on X11; on Wayland a look at the
+    # compositor's globals before wl-copy takes over
+    libxcb1-dev libwayland-dev pkg-config
     # Qt on Wayland
     qt6-wayland
     # benchmarks
     libbenchmark-dev
     # GUI tests under a real X server, the clipboard and screenshots
     xvfb xauth openbox xdotool xclip x11-utils imagemagick python3 python3-xlib
+    # a real clipboard manager that takes the text at exit, and a tray for
+    # its icon, without which it quits
+    xfce4-clipman trayer
     # the desktop's font and theme for the screenshots, as GNOME hands them to Qt
     qt6-gtk-platformtheme
     # Wayland: headless compositors, a virtual keyboard and the clipboard's tools

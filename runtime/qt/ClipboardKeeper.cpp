@@ -1,5 +1,7 @@
 #include "runtime/qt/ClipboardKeeper.h"
 
+#include "runtime/qt/WaylandClipboardKeeper.h"
+
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDir>
@@ -9,13 +11,19 @@
 #include <QTemporaryFile>
 #include <QtGui/qguiapplication_platform.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <memory>
+#include <thread>
 #include <xcb/xcb.h>
 
 namespace Runtime {
 
 namespace {
+
+// How long a clipboard manager gets to take the clipboard back after the
+// hand-over.
+constexpr std::chrono::milliseconds ManagerTakeOver{1000};
 
 struct Free {
     void operator()(void* pointer) const { std::free(pointer); }
@@ -71,13 +79,19 @@ void startKeeper(const QString& keeper, const QString& text)
 
 void ClipboardKeeper::beforeHandOver()
 {
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     QClipboard* clipboard = QGuiApplication::clipboard();
-    if (!x11 || !clipboard || !clipboard->ownsClipboard()) {
-        return; // not X11, or the clipboard is no longer ours to keep
+    if (!clipboard || !clipboard->ownsClipboard()) {
+        return; // the clipboard is no longer ours to keep
     }
     const QString text = clipboard->text();
     if (text.isEmpty()) {
+        return;
+    }
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11) {
+        if (QGuiApplication::platformName() == u"wayland") {
+            KeepOnWayland(text);
+        }
         return;
     }
     m_keeper = keeperPath();
@@ -95,11 +109,18 @@ void ClipboardKeeper::afterHandOver()
     if (m_pending.isEmpty()) {
         return;
     }
-    // Our connection is closed now: a clipboard without an owner means the
-    // manager did not take the text.
+    // Our connection is closed now, and with it our hold on the clipboard. A
+    // manager that saved the text takes the clipboard back a moment later
+    // (xfce4-clipman does so only once it has seen it without an owner);
+    // one that stays without an owner for that long did not take it.
     xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
-    const bool orphaned = !xcb_connection_has_error(connection) &&
-                          selectionOwner(connection, "CLIPBOARD") == XCB_WINDOW_NONE;
+    bool orphaned = !xcb_connection_has_error(connection);
+    const auto deadline = std::chrono::steady_clock::now() + ManagerTakeOver;
+    while (orphaned && selectionOwner(connection, "CLIPBOARD") == XCB_WINDOW_NONE &&
+           std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    orphaned = orphaned && selectionOwner(connection, "CLIPBOARD") == XCB_WINDOW_NONE;
     xcb_disconnect(connection);
     if (orphaned) {
         startKeeper(m_keeper, m_pending);

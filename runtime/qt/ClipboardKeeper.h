@@ -9,7 +9,8 @@ namespace Runtime {
 // desktop's clipboard manager, if there is one and it takes it. Where there
 // is none, or it did not take the text, a small keeper process
 // (zandrel-clipboard-keeper) holds it until another client takes the
-// clipboard. Other platforms (Wayland, Windows, macOS) keep it themselves.
+// clipboard. On Wayland, see KeepOnWayland(); Windows and macOS keep the
+// clipboard themselves.
 class ClipboardKeeper
 {
 public:

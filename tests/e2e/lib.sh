@@ -31,10 +31,11 @@ click_at() {
     xdotool mousemove --window "$wid" $(($1 * width / 3795)) $(($2 * width / 3795)) click 1
 }
 
-# Waits for the program ($pid) to end after $1 and checks its exit status.
+# Waits up to five seconds (or $2) for the program ($pid) to end after $1 and
+# checks its exit status.
 expect_exit() {
     local what=${1:-the exit button} status
-    for _ in $(seq 100); do
+    for _ in $(seq $((${2:-5} * 20))); do
         kill -0 "$pid" 2>/dev/null || break
         sleep 0.05
     done

@@ -50,12 +50,15 @@ def walk(node):
 sys.exit(0 if walk(json.load(sys.stdin)) else 1)'
 }
 
-start_bg env WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland "$runtime/zandrel"
-pid=$!
-for _ in $(seq 100); do focused && break; sleep 0.1; done
-focused && pass || fail "the window did not get the focus"
-sleep 0.3 # the keyboard enters the surface after the focus
+start() {
+    start_bg env WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland "$runtime/zandrel"
+    pid=$!
+    for _ in $(seq 100); do focused && break; sleep 0.1; done
+    focused && pass || fail "the window did not get the focus"
+    sleep 0.3 # the keyboard enters the surface after the focus
+}
 
+start
 type_keys 5
 expect_clipboard 0.127 "5 at start"
 # Enter selects the mil input's text again; then 3937, key by key.
@@ -70,5 +73,44 @@ done
 type_keys -k Tab -k Tab -k Tab 2
 expect_clipboard 78.74 "Tab selects the mm input's text"
 kill -0 "$pid" 2>/dev/null && pass || fail "the program ended"
+kill "$pid"
+wait "$pid"
+
+echo "== sway keeps no clipboard: the last result outlives every way of ending"
+copy() { run env WAYLAND_DISPLAY="$socket" wl-copy "$@"; }
+# The wl-copy processes that serve this compositor's clipboard.
+copies() {
+    local p
+    for p in $(pgrep -x wl-copy); do
+        { tr '\0' '\n' <"/proc/$p/environ"; } 2>/dev/null | grep -qx "XDG_RUNTIME_DIR=$runtime" && echo "$p"
+    done
+}
+end_by() {
+    case $1 in
+    button) type_keys -k Tab -k Tab -k space ;; # past the mils result to the button
+    close) run sh -c 'SWAYSOCK=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock) swaymsg kill' >/dev/null ;;
+    TERM | INT | HUP) kill -"$1" "$pid" ;;
+    esac
+}
+for way in button close TERM INT HUP; do
+    copy before # so that 0.127 is the program's
+    expect_clipboard before "$way: the clipboard before the start"
+    start
+    type_keys 5
+    expect_clipboard 0.127 "$way: key 5"
+    before=$(copies)
+    end_by "$way"
+    expect_exit "$way"
+    expect_clipboard 0.127 "$way: after the end"
+    kept=$(comm -13 <(sort <<<"$before") <(copies | sort))
+    [[ -n "$kept" ]] && pass || fail "$way: nothing of the program's serves the clipboard"
+    copy other
+    expect_clipboard other "$way: another client's copy"
+    for _ in $(seq 40); do
+        kill -0 $kept 2>/dev/null || break
+        sleep 0.05
+    done
+    kill -0 $kept 2>/dev/null && fail "$way: the program's copy outlives the clipboard" || pass
+done
 
 summary
