@@ -32,6 +32,8 @@ packages=(
     fontconfig fonts-wqy-microhei
     # the Windows program: the cross compiler, and Wine to run and test it
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64
+    # its installer: wixl builds the MSI, msiinfo reads it back
+    wixl msitools
     # desktop integration checks: Windows resources, desktop entry, metainfo, .deb
     binutils-mingw-w64-i686 desktop-file-utils appstream dpkg-dev file lintian
 )

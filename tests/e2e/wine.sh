@@ -2,10 +2,13 @@
 # The Windows program end to end, under Wine in a fresh prefix made here:
 # real key and mouse events (xdotool), Wine's clipboard as X11 sees it
 # (xclip), the exit. Run through scripts/with-xvfb.sh.
-# Usage: wine.sh PATH/TO/zandrel.exe PATH/TO/hold_clipboard.exe
+# With an installer and the folder it was built from, it is installed,
+# upgraded and removed too.
+# Usage: wine.sh PATH/TO/zandrel.exe PATH/TO/hold_clipboard.exe [MSI MSI_STAGE VERSION]
 set -uo pipefail
 exe=$1
 holder=$2
+msi=${3:-}
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
 
@@ -112,5 +115,63 @@ expect_exit "the exit button while the clipboard is held"
 ask release >/dev/null
 exec {HOLDER[1]}>&-
 wait "$HOLDER_PID" 2>/dev/null
+
+[[ -n "$msi" ]] || { summary; exit; }
+echo "== the installer: tables, install, upgrade, downgrade, uninstall"
+stage=$4 version=$5
+built=$exe
+property() { msiinfo export "$1" Property | tr -d '\r' | awk -F'\t' -v p="$2" '$1 == p { print $2 }'; }
+upgrade_code=$(property "$msi" UpgradeCode)
+[[ "$(property "$msi" ProductName)" == Zandrel ]] && pass || fail "product name"
+[[ "$(property "$msi" ProductVersion)" == "$version" ]] && pass || fail "product version"
+[[ "$upgrade_code" =~ ^\{[0-9A-Fa-f-]{36}\}$ ]] && pass || fail "upgrade code '$upgrade_code'"
+[[ "$(property "$msi" ARPNOMODIFY)" == 1 && "$(property "$msi" ARPPRODUCTICON)" == zandrel.ico ]] &&
+    pass || fail "no modify button, the program's icon in the list of programs"
+msiinfo export "$msi" File | grep -q $'\tzandrel.exe\t' && pass || fail "File table: zandrel.exe"
+msiinfo export "$msi" Shortcut | grep -q $'\tZandrel\t.*\tzandrel.ico\t' && pass || fail "Shortcut table"
+msiinfo export "$msi" Icon | grep -q '^zandrel.ico' && pass || fail "Icon table"
+
+# The same package at a higher version, from the same source.
+mkdir "$work/next"
+cp -r "$stage/." "$work/next"
+next_version=$(awk -F. '{ print $1 "." $2 + 1 ".0.0" }' <<<"$version")
+sed -i "s/Version=\"$version\"/Version=\"$next_version\"/" "$work/next/zandrel.wxs"
+(cd "$work/next" && wixl -a x64 -o next.msi zandrel.wxs 2>/dev/null) || fail "building a higher version"
+[[ "$(property "$work/next/next.msi" UpgradeCode)" == "$upgrade_code" ]] && pass || fail "the upgrade code changed"
+
+unix_path() { winepath -u "$(wine cmd /c echo "%$1%" 2>/dev/null | tr -d '\r')" 2>/dev/null; }
+installed=$(unix_path LOCALAPPDATA)/Programs/Zandrel
+shortcut=$(unix_path APPDATA)"/Microsoft/Windows/Start Menu/Programs/Zandrel.lnk"
+# The versions of the programs named Zandrel in the list of installed
+# programs, per user or per machine.
+entries() {
+    local hive
+    for hive in HKCU HKLM; do
+        wine reg query "$hive\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall" /s 2>/dev/null | tr -d '\r'
+    done | awk '/^HKEY/ { name = ""; version = "" }
+        $1 == "DisplayName" { name = $3 } $1 == "DisplayVersion" { version = $3 }
+        name == "Zandrel" && version != "" { print version; name = "" }'
+}
+
+wine msiexec /i "$msi" /qn && pass || fail "silent install"
+cmp -s "$installed/zandrel.exe" "$built" && pass || fail "installed exe differs from the built one"
+[[ -f "$installed/README.txt" && -f "$shortcut" ]] && pass || fail "read-me and Start-menu shortcut"
+[[ "$(entries)" == "$version" ]] && pass || fail "list of programs: '$(entries)'"
+exe=$installed/zandrel.exe
+start || exit 1
+xdotool key 5
+expect_clipboard 0.127 "the installed program: 5 at start"
+xdotool key alt+F4
+expect_exit "closing the installed program"
+
+wine msiexec /i "$work/next/next.msi" /qn && pass || fail "silent upgrade"
+[[ "$(entries)" == "$next_version" ]] && pass || fail "after the upgrade, the list has '$(entries)'"
+wine msiexec /i "$msi" /qn && fail "a downgrade was accepted" || pass
+[[ "$(entries)" == "$next_version" ]] && pass || fail "after the downgrade, the list has '$(entries)'"
+
+wine msiexec /x "$work/next/next.msi" /qn && pass || fail "silent uninstall"
+[[ ! -e "$installed" && ! -e "$shortcut" && -z "$(entries)" ]] && pass ||
+    fail "left behind: $(ls "$installed" 2>/dev/null) $(ls "$shortcut" 2>/dev/null) $(entries)"
+wine reg query 'HKCU\Software\Zandrel' >/dev/null 2>&1 && fail "registry key left behind" || pass
 
 summary
