@@ -47,6 +47,9 @@ Form1::Form1(HINSTANCE instance)
 
 Form1::~Form1()
 {
+    if (m_toolTips) {
+        DestroyWindow(m_toolTips);
+    }
     if (m_font) {
         DeleteObject(m_font);
     }
@@ -105,32 +108,43 @@ void Form1::createControls()
     c.Label6 = make(L"STATIC", L"=", label, 0, -1);
     c.Label5 = make(L"STATIC", L"mm", label, 0, -1);
 
+    // Owned by nobody: Wine will not make a window topmost (Keep on top)
+    // while a topmost popup it owns stands first in the z-order.
     m_toolTips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                 m_window, nullptr, m_instance, nullptr);
+                                 nullptr, nullptr, m_instance, nullptr);
     const HWND boxes[] = {c.Text1, c.Text2, c.Text3, c.Text4};
     for (int i = 0; i < 4; ++i) {
         m_boxes[i] = std::make_unique<EditBox>(boxes[i], m_toolTips);
     }
-    for (HWND input : {c.Text1, c.Text3}) {
-        SetWindowSubclass(input, entryProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    // Clicks in the input boxes, and a screen reader's first question to any
+    // control it names.
+    for (HWND control : {c.Text1, c.Text2, c.Text3, c.Text4, c.Command1}) {
+        SetWindowSubclass(control, controlProc, 0, reinterpret_cast<DWORD_PTR>(this));
     }
     // Connected once the boxes hold their "0": nothing converts before the
     // first edit.
     m_millimetreRow.emplace(*m_boxes[0], *m_boxes[1], Conversion::MmToMil, m_clipboard);
     m_milRow.emplace(*m_boxes[2], *m_boxes[3], Conversion::MilToMm, m_clipboard);
-    // Loading the accessibility services costs a third of the start-up
-    // under Wine: they come once the window is on the screen (a timer's
-    // message comes after the first paint).
-    SetTimer(m_window, DescribeTimer, 0, nullptr);
+    applyColours();
+}
 
-    // The theme's light 3-D shade marks the result boxes, unless it is
-    // (nearly) the input boxes' own background.
+// The theme's light 3-D shade marks the result boxes, unless it is (nearly)
+// the input boxes' own background. Computed again whenever the user changes
+// the colours, so that the result never stands in a shade of the old scheme.
+void Form1::applyColours()
+{
     const Contrast::Rgb shade =
         Contrast::ResultShade(rgb(GetSysColor(COLOR_WINDOW)), rgb(GetSysColor(COLOR_3DLIGHT)),
                               rgb(GetSysColor(COLOR_WINDOWTEXT)));
     m_resultShade = RGB(shade.red, shade.green, shade.blue);
+    const HBRUSH old = m_resultBrush;
     m_resultBrush = CreateSolidBrush(m_resultShade);
+    if (old) {
+        DeleteObject(old);
+    }
+    RedrawWindow(m_window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 // The font follows the system's message font at the window's DPI; the

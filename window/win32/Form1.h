@@ -25,24 +25,26 @@ public:
     bool Load();
     // Runs the window until the program ends; returns the exit status.
     int Run();
+    [[nodiscard]] HWND handle() const { return m_window; }
+
+    // The window menu's "Keep on top"; system menu ids are multiples of 16.
+    static constexpr UINT KeepOnTopCommand = 0x0100;
+    enum ControlId : int { IdText1 = 101, IdText2, IdText3, IdText4, IdCommand1 };
 
 private:
     // After the dialog manager's own selection of a box it tabs into.
     static constexpr UINT SelectEntryMessage = WM_APP + 1;
-    // System menu ids are multiples of 16.
-    static constexpr UINT KeepOnTopCommand = 0x0100;
-    static constexpr UINT_PTR DescribeTimer = 1;
     static constexpr UINT_PTR ClipboardTimer = 2;
     // How long a result still waiting for the clipboard holds up the end.
     static constexpr DWORD ClipboardFlushMilliseconds = 1000;
-    enum ControlId : int { IdText1 = 101, IdText2, IdText3, IdText4, IdCommand1 };
 
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK entryProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
-                                      UINT_PTR id, DWORD_PTR data);
+    static LRESULT CALLBACK controlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR id, DWORD_PTR data);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void createControls();
     void describeControls();
+    void applyColours();
     void applyDpi(UINT dpi, const RECT* suggested);
     void onCommand(int id, int code);
     [[nodiscard]] EditBox* entry(HWND edit);
@@ -65,4 +67,5 @@ private:
     HWND m_lastFocus = nullptr;
     bool m_activating = false;
     bool m_onTop = false;
+    bool m_described = false;
 };

@@ -1,5 +1,6 @@
 // Form1's event handling on Win32.
 #include "runtime/win32/Locale.h"
+#include "window/win32/ControlTexts.h"
 #include "window/win32/Form1.h"
 
 #include <commctrl.h>
@@ -19,14 +20,19 @@ LRESULT CALLBACK Form1::windowProc(HWND window, UINT message, WPARAM wParam, LPA
                 : DefWindowProcW(window, message, wParam, lParam);
 }
 
-// The input boxes: a click anywhere in one selects its leading text, so that
-// no bare caret is left inside the number.
-LRESULT CALLBACK Form1::entryProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
-                                  UINT_PTR /*id*/, DWORD_PTR data)
+LRESULT CALLBACK Form1::controlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
+                                    UINT_PTR /*id*/, DWORD_PTR data)
 {
-    const LRESULT result = DefSubclassProc(edit, message, wParam, lParam);
-    if (message == WM_LBUTTONUP) {
-        reinterpret_cast<Form1*>(data)->selectEntry(edit);
+    auto* form = reinterpret_cast<Form1*>(data);
+    if (message == WM_GETOBJECT && !form->m_described) {
+        form->describeControls(); // before the system answers the question
+    }
+    const LRESULT result = DefSubclassProc(control, message, wParam, lParam);
+    // The input boxes: a click anywhere in one selects its leading text, so
+    // that no bare caret is left inside the number.
+    if (message == WM_LBUTTONUP &&
+        (control == form->m_controls.Text1 || control == form->m_controls.Text3)) {
+        form->selectEntry(control);
     }
     return result;
 }
@@ -37,12 +43,12 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_COMMAND:
         onCommand(LOWORD(wParam), HIWORD(wParam));
         return 0;
-    case WM_TIMER:
-        if (wParam == DescribeTimer) {
-            KillTimer(m_window, DescribeTimer);
+    case WM_GETOBJECT:
+        if (!m_described) {
             describeControls();
-            return 0;
         }
+        break;
+    case WM_TIMER:
         if (wParam == ClipboardTimer) {
             m_clipboardWriter.retry();
             return 0;
@@ -86,8 +92,23 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DPICHANGED:
         applyDpi(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
         return 0;
+    case WM_SYSCOLORCHANGE:
+    case WM_THEMECHANGED:
+        // Common controls learn of new colours only from their parent.
+        for (HWND child = GetWindow(m_window, GW_CHILD); child;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            SendMessageW(child, message, wParam, lParam);
+        }
+        applyColours();
+        return 0;
     case WM_SETTINGCHANGE:
-        m_decimalPoint = Runtime::Win32::DecimalPoint(); // the user may change it while we run
+        // The user may change any of these while we run.
+        m_decimalPoint = Runtime::Win32::DecimalPoint();
+        if (wParam == SPI_SETHIGHCONTRAST) {
+            applyColours();
+        } else if (wParam == SPI_SETNONCLIENTMETRICS || wParam == SPI_SETICONTITLELOGFONT) {
+            applyDpi(m_dpi, nullptr); // a new message font ("Make text bigger")
+        }
         break;
     case WM_ENDSESSION:
         if (wParam) {
@@ -131,24 +152,40 @@ void Form1::onCommand(int id, int code)
     }
 }
 
+namespace {
+
+// Loaded when a screen reader first asks, so that a program nobody reads
+// aloud never loads COM at all.
+template <typename Function>
+Function* systemFunction(const wchar_t* library, const char* name)
+{
+    HMODULE module = LoadLibraryW(library);
+    FARPROC function = module ? GetProcAddress(module, name) : nullptr;
+    return reinterpret_cast<Function*>(reinterpret_cast<void (*)()>(function));
+}
+
+} // namespace
+
 // Screen readers read a box by the label before it; ours follow their boxes,
-// so each box is named explicitly, as in the Qt window.
+// so each box is named explicitly, and described, as in the Qt window.
 void Form1::describeControls()
 {
+    m_described = true;
+    const auto initialize =
+        systemFunction<decltype(CoInitializeEx)>(L"ole32.dll", "CoInitializeEx");
+    const auto create =
+        systemFunction<decltype(CoCreateInstance)>(L"ole32.dll", "CoCreateInstance");
     IAccPropServices* services = nullptr;
-    if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) ||
-        FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IAccPropServices, reinterpret_cast<void**>(&services)))) {
+    if (!initialize || !create || FAILED(initialize(nullptr, COINIT_APARTMENTTHREADED)) ||
+        FAILED(create(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                      reinterpret_cast<void**>(&services)))) {
         return; // no accessibility services: nothing to annotate
     }
-    const std::pair<HWND, const wchar_t*> names[] = {{m_controls.Text1, L"Millimetres"},
-                                                     {m_controls.Text2, L"Mils result"},
-                                                     {m_controls.Text3, L"Mils"},
-                                                     {m_controls.Text4, L"Millimetres result"},
-                                                     {m_controls.Command1, L"Exit"}};
-    for (const auto& [control, name] : names) {
-        services->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                 PROPID_ACC_NAME, name);
+    for (const ControlText& text : ControlTexts(m_controls)) {
+        services->SetHwndPropStr(text.control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                 PROPID_ACC_NAME, text.name);
+        services->SetHwndPropStr(text.control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                 PROPID_ACC_DESCRIPTION, text.description);
     }
     services->Release();
 }

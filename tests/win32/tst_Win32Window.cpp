@@ -1,0 +1,287 @@
+// The Win32 window made in this process, so that the desktop's settings can
+// be changed under it and the window read back: colour schemes, the message
+// font, a DPI change, what a screen reader hears, and Keep on top. Every
+// setting changed is restored.
+#include "window/Contrast.h"
+#include "window/win32/ControlTexts.h"
+#include "window/win32/Form1.h"
+
+#include <cstdio>
+#include <string>
+#include <windows.h>
+
+namespace {
+
+int passes = 0;
+int failures = 0;
+
+void check(bool ok, const std::string& what)
+{
+    ok ? ++passes : ++failures;
+    if (!ok) {
+        std::printf("FAIL: %s\n", what.c_str());
+    }
+}
+
+// Lets the window handle what the change sent or posted it.
+void settle()
+{
+    for (int i = 0; i < 10; ++i) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        Sleep(20);
+    }
+}
+
+Contrast::Rgb rgb(COLORREF colour)
+{
+    return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
+}
+
+// The box's background as painted, beside its text.
+COLORREF paintedBackground(HWND box)
+{
+    RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    settle();
+    RECT client{};
+    GetClientRect(box, &client);
+    HDC dc = GetDC(box);
+    const COLORREF colour = GetPixel(dc, client.right - 4, client.bottom / 2);
+    ReleaseDC(box, dc);
+    return colour;
+}
+
+SIZE clientSize(HWND window)
+{
+    RECT r{};
+    GetClientRect(window, &r);
+    return {r.right, r.bottom};
+}
+
+std::wstring text(HWND window)
+{
+    wchar_t buffer[256] = L"";
+    GetWindowTextW(window, buffer, 256);
+    return buffer;
+}
+
+// Whether the control's text fits in it, in the control's own font.
+bool textFits(HWND control, bool edit)
+{
+    const std::wstring content = text(control);
+    HDC dc = GetDC(control);
+    const HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, content.c_str(), static_cast<int>(content.size()), &extent);
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    RECT room{};
+    if (edit) {
+        SendMessageW(control, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
+    } else {
+        GetClientRect(control, &room);
+    }
+    return extent.cx <= room.right - room.left;
+}
+
+bool allLabelsFit(HWND form)
+{
+    bool fit = true;
+    for (HWND child = GetWindow(form, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t kind[16] = L"";
+        GetClassNameW(child, kind, 16);
+        if (lstrcmpiW(kind, L"Static") == 0 && !text(child).empty()) {
+            fit = fit && textFits(child, false);
+        }
+    }
+    return fit;
+}
+
+// Whether `a` is above `b` in the desktop's z-order.
+bool above(HWND a, HWND b)
+{
+    for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
+        if (w == a || w == b) {
+            return w == a;
+        }
+    }
+    return false;
+}
+
+void colourSchemes(const Form1& form)
+{
+    const int elements[] = {COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_3DLIGHT, COLOR_BTNFACE};
+    COLORREF saved[4];
+    for (int i = 0; i < 4; ++i) {
+        saved[i] = GetSysColor(elements[i]);
+    }
+    const struct {
+        const char* name;
+        COLORREF colours[4];
+    } schemes[] = {
+        {"dark high contrast",
+         {RGB(0, 0, 0), RGB(255, 255, 255), RGB(192, 192, 192), RGB(0, 0, 0)}},
+        {"light shade equal to the window",
+         {RGB(255, 255, 255), RGB(0, 0, 0), RGB(255, 255, 255), RGB(240, 240, 240)}},
+        {"the original scheme", {saved[0], saved[1], saved[2], saved[3]}},
+    };
+    const HWND result = GetDlgItem(form.handle(), Form1::IdText2);
+    for (const auto& scheme : schemes) {
+        SetSysColors(4, elements, scheme.colours); // broadcasts WM_SYSCOLORCHANGE
+        settle();
+        const Contrast::Rgb shade = rgb(paintedBackground(result));
+        check(Contrast::Ratio(shade, rgb(GetSysColor(COLOR_WINDOWTEXT))) >=
+                  Contrast::MinimumTextRatio,
+              std::string(scheme.name) + ": result text readable on its shade");
+        check(Contrast::Ratio(shade, rgb(GetSysColor(COLOR_WINDOW))) >=
+                  Contrast::MinimumShadeRatio - 0.01,
+              std::string(scheme.name) + ": result shade apart from the input boxes");
+    }
+}
+
+// Wine broadcasts the change only when it is also saved.
+constexpr UINT Broadcast = SPIF_SENDCHANGE | SPIF_UPDATEINIFILE;
+
+void messageFont(const Form1& form)
+{
+    NONCLIENTMETRICSW saved{};
+    saved.cbSize = sizeof saved;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof saved, &saved, 0);
+    const SIZE before = clientSize(form.handle());
+    NONCLIENTMETRICSW larger = saved;
+    larger.lfMessageFont.lfHeight = saved.lfMessageFont.lfHeight * 2;
+    SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof larger, &larger, Broadcast);
+    settle();
+    const SIZE grown = clientSize(form.handle());
+    check(grown.cx > before.cx * 3 / 2 && grown.cy > before.cy * 3 / 2,
+          "a larger message font grows the window");
+    check(allLabelsFit(form.handle()), "a larger message font: every label fits");
+    SetWindowTextW(GetDlgItem(form.handle(), Form1::IdText1), L"123456");
+    settle();
+    const HWND result = GetDlgItem(form.handle(), Form1::IdText2);
+    check(text(result) == L"4860462.72" && textFits(result, true),
+          "a larger message font: a 10-character result fits");
+    SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof saved, &saved, Broadcast);
+    settle();
+    const SIZE restored = clientSize(form.handle());
+    check(restored.cx == before.cx && restored.cy == before.cy,
+          "the window returns to its size with the font");
+}
+
+void dpiChange(const Form1& form)
+{
+    const HWND box = GetDlgItem(form.handle(), Form1::IdText1);
+    const auto width = [box] {
+        RECT r{};
+        GetWindowRect(box, &r);
+        return r.right - r.left;
+    };
+    const int at96 = width();
+    for (const UINT dpi : {144u, 96u}) {
+        RECT frame{};
+        GetWindowRect(form.handle(), &frame);
+        RECT suggested{100, 80, 100 + MulDiv(frame.right - frame.left, static_cast<int>(dpi), 96),
+                       80 + MulDiv(frame.bottom - frame.top, static_cast<int>(dpi), 96)};
+        SendMessageW(form.handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
+        settle();
+        RECT now{};
+        GetWindowRect(form.handle(), &now);
+        check(now.left == 100 && now.top == 80, "the window takes the suggested place");
+        const double ratio = width() / static_cast<double>(at96);
+        const double want = dpi / 96.0;
+        check(ratio > want * 0.95 && ratio < want * 1.05,
+              "at " + std::to_string(dpi) + " dpi the layout scales by " + std::to_string(want) +
+                  " (" + std::to_string(ratio) + ")");
+    }
+}
+
+// Wine's accessibility proxies ignore dynamic annotation, so what a screen
+// reader would hear is read from the table that the window annotates with.
+void screenReaderTexts(const Form1& form)
+{
+    const auto item = [&form](int id) { return GetDlgItem(form.handle(), id); };
+    Controls controls{};
+    controls.Text1 = item(Form1::IdText1);
+    controls.Text2 = item(Form1::IdText2);
+    controls.Text3 = item(Form1::IdText3);
+    controls.Text4 = item(Form1::IdText4);
+    controls.Command1 = item(Form1::IdCommand1);
+    const struct {
+        HWND control;
+        const wchar_t* name;
+        const wchar_t* descriptionStart;
+    } expected[] = {
+        {controls.Text1, L"Millimetres", L"Type a length in millimetres."},
+        {controls.Text2, L"Mils result", L"The length typed in millimetres, in mils"},
+        {controls.Text3, L"Mils", L"Type a length in mils."},
+        {controls.Text4, L"Millimetres result", L"The length typed in mils, in millimetres"},
+        {controls.Command1, L"Exit", L"Ends Zandrel;"},
+    };
+    const auto texts = ControlTexts(controls);
+    for (const auto& want : expected) {
+        const ControlText* got = nullptr;
+        for (const ControlText& text : texts) {
+            got = text.control == want.control ? &text : got;
+        }
+        char label[64];
+        WideCharToMultiByte(CP_UTF8, 0, want.name, -1, label, sizeof label, nullptr, nullptr);
+        check(got && std::wstring(got->name) == want.name, std::string(label) + ": name");
+        check(got && std::wstring(got->description).rfind(want.descriptionStart, 0) == 0,
+              std::string(label) + ": description");
+    }
+}
+
+void keepOnTop(const Form1& form)
+{
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"OtherProgram";
+    RegisterClassW(&windowClass);
+    const HWND other =
+        CreateWindowExW(0, L"OtherProgram", L"Another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
+                        0, 400, 300, nullptr, nullptr, windowClass.hInstance, nullptr);
+    // Another program coming to the front, as a click on it brings it.
+    const auto raise = [](HWND window) {
+        SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        SetForegroundWindow(window);
+        settle();
+    };
+    const HMENU menu = GetSystemMenu(form.handle(), FALSE);
+    for (const bool onTop : {true, false}) {
+        raise(form.handle()); // the window menu is the active window's
+        SendMessageW(form.handle(), WM_SYSCOMMAND, Form1::KeepOnTopCommand, 0);
+        raise(other);
+        const std::string state = onTop ? "chosen" : "chosen again";
+        check(above(form.handle(), other) == onTop, "Keep on top " + state + ": the window is " +
+                                                        (onTop ? "above" : "below") +
+                                                        " another one activated over it");
+        check(((GetMenuState(menu, Form1::KeepOnTopCommand, MF_BYCOMMAND) & MF_CHECKED) != 0) ==
+                  onTop,
+              "Keep on top " + state + ": the menu item's check");
+    }
+    DestroyWindow(other);
+}
+
+} // namespace
+
+int main()
+{
+    SetThreadDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    Form1 form(GetModuleHandleW(nullptr));
+    check(form.Load(), "the window is made");
+    settle();
+    colourSchemes(form);
+    messageFont(form);
+    dpiChange(form);
+    screenReaderTexts(form);
+    keepOnTop(form);
+    DestroyWindow(form.handle());
+    std::printf("%d passed, %d failed\n", passes, failures);
+    return failures == 0 ? 0 : 1;
+}
