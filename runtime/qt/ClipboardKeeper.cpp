@@ -23,7 +23,7 @@ namespace {
 
 // How long a clipboard manager gets to take the clipboard back after the
 // hand-over.
-constexpr std::chrono::milliseconds ManagerTakeOver{1000};
+constexpr std::chrono::milliseconds ManagerTakeOver{2000};
 
 struct Free {
     void operator()(void* pointer) const { std::free(pointer); }
