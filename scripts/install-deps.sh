@@ -6,8 +6,9 @@ set -euo pipefail
 packages=(
     # toolchain and build
     build-essential cmake ninja-build clang clang-format clazy
-    # Qt 6 and what its CMake packages expect
-    qt6-base-dev libgl-dev
+    # Qt 6 and what its CMake packages expect; lupdate and lrelease for the
+    # translations, and Qt's own translations for its buttons
+    qt6-base-dev libgl-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     # the clipboard keepers: plain xcb on X11; on Wayland a look at the
     # compositor's globals before wl-copy takes over
     libxcb1-dev libwayland-dev pkg-config

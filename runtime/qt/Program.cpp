@@ -2,6 +2,7 @@
 
 #include "runtime/qt/Application.h"
 #include "runtime/qt/ErrorReport.h"
+#include "runtime/qt/Translations.h"
 #ifdef ZANDREL_CLIPBOARD_KEEPER
 #include "runtime/qt/ClipboardKeeper.h"
 #endif
@@ -20,6 +21,7 @@ int run(int& argc, char** argv, const ProgramHeader& header, auto&& beforeHandOv
     Application app(argc, argv);
     QCoreApplication::setApplicationName(header.name);
     QCoreApplication::setApplicationVersion(header.version);
+    InstallTranslations(header.name.toLower());
     if (!header.desktopFileName.isEmpty()) {
         QGuiApplication::setDesktopFileName(header.desktopFileName);
     }

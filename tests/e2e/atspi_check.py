@@ -2,7 +2,10 @@
 """Reads the running program through AT-SPI, as a screen reader does: the
 tree, names, roles and states; then types 12 into the millimetre box with
 xdotool and reads the result, asks for the word at the end of the input's
-text, and follows Tab to the result box. Prints the condensed tree."""
+text, and follows Tab to the result box. Prints the condensed tree.
+
+Usage: atspi_check.py LANGUAGE, one of the rows of EXPECTED: what the
+program must say in the desktop language the test started it in."""
 import subprocess
 import sys
 import time
@@ -10,6 +13,16 @@ import time
 import pyatspi
 
 passes, failures = 0, 0
+
+# Names of the millimetre box, the mils result box and the exit button; a
+# word of the input box's description; the result of 12 mm.
+EXPECTED = {
+    "en": ("Millimetres", "Mils result", "Exit", "clipboard", "472.44"),
+    "zh_TW": ("\u516c\u91d0", "mil \u63db\u7b97\u7d50\u679c", "\u96e2\u958b",
+              "\u526a\u8cbc\u7c3f", "472.44"),
+    # No French translation: English, with the French decimal comma.
+    "fr": ("Millimetres", "Mils result", "Exit", "clipboard", "472,44"),
+}
 
 
 def check(condition, what):
@@ -66,6 +79,7 @@ def wait_for(predicate, seconds=3.0):
 
 
 def main():
+    mm_name, mils_name, exit_name, description_word, result = EXPECTED[sys.argv[1]]
     app = find_app()
     check(app is not None, "the program is on the AT-SPI bus")
     if app is None:
@@ -75,19 +89,21 @@ def main():
         walk(child, 1, nodes)
     window = app[0] if app.childCount else None
     check(window is not None and window.getRoleName() == "frame", "the window is a frame named Zandrel")
-    mm, mils = nodes.get("Millimetres"), nodes.get("Mils result")
+    mm, mils = nodes.get(mm_name), nodes.get(mils_name)
     check(mm is not None and mils is not None, "the millimetre box and the mils result box are named")
+    check(exit_name in nodes and nodes[exit_name].getRoleName() == "push button",
+          "the exit button is named")
     if mm is None or mils is None:
         return 1
     check(mils.getState().contains(pyatspi.STATE_READ_ONLY)
           and not mils.getState().contains(pyatspi.STATE_EDITABLE), "the result box is read-only only")
-    check("clipboard" in mm.description, "the input box says where its result goes")
+    check(description_word in mm.description, "the input box says where its result goes")
     check(any(n.getRoleName() == "separator" for n in nodes.values()), "the line is a separator")
 
     mm.queryComponent().grabFocus()
     check(wait_for(lambda: mm.getState().contains(pyatspi.STATE_FOCUSED)), "the mm box takes the focus")
     subprocess.run(["xdotool", "type", "--delay", "50", "12"], check=True)
-    check(wait_for(lambda: text_of(mils) == "472.44"), f"mils result reads '{text_of(mils)}'")
+    check(wait_for(lambda: text_of(mils) == result), f"mils result reads '{text_of(mils)}'")
 
     # Where the caret is after typing: the end of the text.
     text = mm.queryText()
@@ -100,7 +116,7 @@ def main():
     subprocess.run(["xdotool", "key", "Tab"], check=True)
     check(wait_for(lambda: mils.getState().contains(pyatspi.STATE_FOCUSED)), "Tab reaches the mils result")
     whole = mils.queryText()
-    check(whole.getText(0, whole.characterCount) == "472.44", "the result box reads the whole number")
+    check(whole.getText(0, whole.characterCount) == result, "the result box reads the whole number")
 
     print(f"{passes} passed, {failures} failed")
     return 1 if failures else 0

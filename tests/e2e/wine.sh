@@ -155,7 +155,8 @@ entries() {
 
 wine msiexec /i "$msi" /qn && pass || fail "silent install"
 cmp -s "$installed/zandrel.exe" "$built" && pass || fail "installed exe differs from the built one"
-[[ -f "$installed/README.txt" && -f "$shortcut" ]] && pass || fail "read-me and Start-menu shortcut"
+[[ -f "$installed/README.txt" && -f "$installed/README.zh-TW.txt" && -f "$shortcut" ]] && pass ||
+    fail "read-me in both languages and Start-menu shortcut"
 [[ "$(entries)" == "$version" ]] && pass || fail "list of programs: '$(entries)'"
 exe=$installed/zandrel.exe
 start || exit 1

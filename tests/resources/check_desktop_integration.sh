@@ -29,6 +29,10 @@ expect "metainfo launches the entry" \
 expect "metainfo has release $version" grep -q "<release version=\"$version\"" "$metainfo"
 expect "metainfo claims no address" bash -c "! grep -q 'https\?://' '$metainfo'"
 expect "program sets the same desktop file name" grep -rq "\"$id\"" "$src/window"
+expect "desktop entry in Traditional Chinese" bash -c "grep -q '^Comment\[zh_TW\]=' '$src/resources/$id.desktop' &&
+    grep -q '^GenericName\[zh_TW\]=' '$src/resources/$id.desktop'"
+expect "metainfo in Traditional Chinese" bash -c "grep -q '<summary xml:lang=\"zh-TW\">' '$metainfo' &&
+    grep -q '<p xml:lang=\"zh-TW\">' '$metainfo'"
 
 # Installed tree.
 stage="$work/stage"
@@ -42,6 +46,7 @@ installed=(
     "usr/share/icons/hicolor/scalable/apps/$id.svg"
     usr/share/doc/zandrel/changelog.gz
     usr/share/man/man1/zandrel.1.gz
+    usr/share/man/zh_TW/man1/zandrel.1.gz
     usr/libexec/zandrel/zandrel-clipboard-keeper
 )
 for size in 16 32 48 64 128 256; do
@@ -74,6 +79,7 @@ if [[ -n "$deb" ]]; then
     expect "depends on a font for the caption" bash -c "dpkg-deb -f '$deb' Depends |
         grep -qF 'fonts-wqy-microhei | fonts-noto-cjk | fonts-arphic-uming'"
     expect "recommends Qt's Wayland plugin" bash -c "dpkg-deb -f '$deb' Recommends | grep -q qt6-wayland"
+    expect "recommends wl-clipboard" bash -c "dpkg-deb -f '$deb' Recommends | grep -q wl-clipboard"
     expect "recommends the hicolor icon theme" \
         bash -c "dpkg-deb -f '$deb' Recommends | grep -q hicolor-icon-theme"
     contents=$(dpkg-deb -c "$deb")

@@ -14,10 +14,12 @@ import check_windows_resources as res  # noqa: E402
 SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "comctl32.dll", "ole32.dll",
                "oleacc.dll", "oleaut32.dll", "advapi32.dll", "msvcrt.dll", "uxtheme.dll"}
 RT_MANIFEST = 24
+RT_STRING = 6
 
 
 def pe_resources(data):
-    """{(type, id): bytes} of the first language of each resource."""
+    """{(type, id): bytes} of the first language of each resource, and
+    {("languages", type): the languages of that type}."""
     pe = struct.unpack_from("<I", data, 0x3C)[0]
     sections, optional_size = struct.unpack_from("<H12xH", data, pe + 6)
     optional = pe + 24
@@ -42,6 +44,8 @@ def pe_resources(data):
     found = {}
     for kind, types in entries(0):
         for ident, names in entries(types & 0x7FFFFFFF):
+            for language, _ in entries(names & 0x7FFFFFFF):
+                found.setdefault(("languages", kind), set()).add(language)
             _, leaf = next(entries(names & 0x7FFFFFFF))
             data_rva, size = struct.unpack_from("<II", data, base + leaf)
             start = offset(data_rva)
@@ -68,6 +72,8 @@ def main():
               "manifest asks for common controls 6")
     res.check("PerMonitorV2" in manifest and "supportedOS" in manifest,
               "manifest: per-monitor DPI and the supported systems")
+    res.check(resources.get(("languages", RT_STRING)) == {0x0409, 0x0404},
+              f"string tables in English and Traditional Chinese: {resources.get(('languages', RT_STRING))}")
     print(f"{res.checked - len(res.failures)} passed, {len(res.failures)} failed")
     return 1 if res.failures else 0
 

@@ -201,8 +201,9 @@ void dpiChange(const Form1& form)
 }
 
 // Wine's accessibility proxies ignore dynamic annotation, so what a screen
-// reader would hear is read from the table that the window annotates with.
-void screenReaderTexts(const Form1& form)
+// reader would hear is read from the texts the window annotates with; the
+// window menu is read as it is.
+void texts(const Form1& form, bool chinese)
 {
     const auto item = [&form](int id) { return GetDlgItem(form.handle(), id); };
     Controls controls{};
@@ -213,27 +214,42 @@ void screenReaderTexts(const Form1& form)
     controls.Command1 = item(Form1::IdCommand1);
     const struct {
         HWND control;
-        const wchar_t* name;
-        const wchar_t* descriptionStart;
+        const wchar_t* name[2]; // English, Chinese
+        const wchar_t* descriptionStart[2];
     } expected[] = {
-        {controls.Text1, L"Millimetres", L"Type a length in millimetres."},
-        {controls.Text2, L"Mils result", L"The length typed in millimetres, in mils"},
-        {controls.Text3, L"Mils", L"Type a length in mils."},
-        {controls.Text4, L"Millimetres result", L"The length typed in mils, in millimetres"},
-        {controls.Command1, L"Exit", L"Ends Zandrel;"},
+        {controls.Text1,
+         {L"Millimetres", L"\u516c\u91d0"},
+         {L"Type a length in millimetres.", L"\u8f38\u5165\u4ee5\u516c\u91d0"}},
+        {controls.Text2,
+         {L"Mils result", L"mil \u63db\u7b97\u7d50\u679c"},
+         {L"The length typed in millimetres, in mils", L"\u4ee5\u516c\u91d0\u8f38\u5165"}},
+        {controls.Text3, {L"Mils", L"mil"}, {L"Type a length in mils.", L"\u8f38\u5165\u4ee5 mil"}},
+        {controls.Text4,
+         {L"Millimetres result", L"\u516c\u91d0\u63db\u7b97\u7d50\u679c"},
+         {L"The length typed in mils, in millimetres", L"\u4ee5 mil \u8f38\u5165"}},
+        {controls.Command1,
+         {L"Exit", L"\u96e2\u958b"},
+         {L"Ends Zandrel;", L"\u7d50\u675f Zandrel"}},
     };
-    const auto texts = ControlTexts(controls);
+    const auto texts = ControlTexts(GetModuleHandleW(nullptr), controls);
+    const std::string language = chinese ? "zh_TW" : "English";
     for (const auto& want : expected) {
         const ControlText* got = nullptr;
         for (const ControlText& text : texts) {
             got = text.control == want.control ? &text : got;
         }
-        char label[64];
-        WideCharToMultiByte(CP_UTF8, 0, want.name, -1, label, sizeof label, nullptr, nullptr);
-        check(got && std::wstring(got->name) == want.name, std::string(label) + ": name");
-        check(got && std::wstring(got->description).rfind(want.descriptionStart, 0) == 0,
-              std::string(label) + ": description");
+        const std::string what =
+            language + ", control " + std::to_string(GetDlgCtrlID(want.control));
+        check(got && got->name == want.name[chinese], what + ": name");
+        check(got && got->description.rfind(want.descriptionStart[chinese], 0) == 0,
+              what + ": description");
     }
+    wchar_t menuText[64] = L"";
+    GetMenuStringW(GetSystemMenu(form.handle(), FALSE), Form1::KeepOnTopCommand, menuText, 64,
+                   MF_BYCOMMAND);
+    check(std::wstring(menuText) ==
+              (chinese ? L"\u4fdd\u6301\u5728\u6700\u4e0a\u5c64" : L"Keep on top"),
+          language + ": the window menu's Keep on top");
 }
 
 void keepOnTop(const Form1& form)
@@ -270,17 +286,24 @@ void keepOnTop(const Form1& form)
 
 } // namespace
 
-int main()
+// The argument is the language Wine runs in (LANG): with zh_TW the texts
+// must be Traditional Chinese, with any other English. The desktop's
+// settings are changed in the English run only: the layout's figures are
+// those of the fonts Wine picks for English.
+int main(int argc, char** argv)
 {
+    const std::string language = argc > 1 ? argv[1] : "en_US";
     SetThreadDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     Form1 form(GetModuleHandleW(nullptr));
     check(form.Load(), "the window is made");
     settle();
-    colourSchemes(form);
-    messageFont(form);
-    dpiChange(form);
-    screenReaderTexts(form);
-    keepOnTop(form);
+    texts(form, language == "zh_TW");
+    if (language == "en_US") {
+        colourSchemes(form);
+        messageFont(form);
+        dpiChange(form);
+        keepOnTop(form);
+    }
     DestroyWindow(form.handle());
     std::printf("%d passed, %d failed\n", passes, failures);
     return failures == 0 ? 0 : 1;

@@ -4,6 +4,7 @@
 #include "window/qt/EntryBox.h"
 #include "window/qt/Form1.h"
 #include "window/qt/ResultBox.h"
+#include "window/Texts.h"
 
 #include <QAccessibleWidget>
 #include <QCoreApplication>
@@ -31,9 +32,9 @@ QAccessibleInterface* controlInterface(const QString& /*className*/, QObject* ob
     return nullptr;
 }
 
-QString tr(const char* text)
+QString text(Texts::Id id)
 {
-    return QCoreApplication::translate("Form1", text);
+    return QCoreApplication::translate(Texts::Context, Texts::English(id));
 }
 
 template <typename Control>
@@ -55,23 +56,14 @@ void describeBox(QWidget* form, const char* box, const char* label, const QStrin
 
 void DescribeControls(QWidget* form)
 {
-    describeBox(form, "Text1", "Label1", tr("Millimetres"),
-                tr("Type a length in millimetres. It is converted to mils as you type; "
-                   "the result is in the next box (Tab) and is copied to the clipboard."));
-    describeBox(form, "Text2", "Label2", tr("Mils result"),
-                tr("The length typed in millimetres, in mils, with two decimals. "
-                   "The same number is on the clipboard."));
-    describeBox(form, "Text3", "Label4", tr("Mils"),
-                tr("Type a length in mils. It is converted to millimetres as you type; "
-                   "the result is in the next box (Tab) and is copied to the clipboard."));
-    describeBox(form, "Text4", "Label5", tr("Millimetres result"),
-                tr("The length typed in mils, in millimetres, with three decimals. "
-                   "The same number is on the clipboard."));
+    using namespace Texts;
+    describeBox(form, "Text1", "Label1", text(Text1Name), text(Text1Description));
+    describeBox(form, "Text2", "Label2", text(Text2Name), text(Text2Description));
+    describeBox(form, "Text3", "Label4", text(Text3Name), text(Text3Description));
+    describeBox(form, "Text4", "Label5", text(Text4Name), text(Text4Description));
     auto* exit = control<QPushButton>(form, "Command1");
-    exit->setAccessibleName(tr("Exit"));
-    exit->setAccessibleDescription(
-        tr("Ends Zandrel; the last result stays on the clipboard. Its caption, 離開, "
-           "means leave."));
+    exit->setAccessibleName(text(Command1Name));
+    exit->setAccessibleDescription(text(Command1Description));
 }
 
 void InstallAccessibility()

@@ -1,22 +1,25 @@
 #include "window/win32/ControlTexts.h"
 
-std::array<ControlText, 5> ControlTexts(const Controls& c)
+std::wstring LoadText(HINSTANCE instance, Texts::Id id)
 {
+    // With no buffer, LoadString points into the resource itself, which is
+    // not terminated.
+    const wchar_t* text = nullptr;
+    const int length = LoadStringW(instance, id + 1, reinterpret_cast<LPWSTR>(&text), 0); // NOLINT
+    return length > 0 ? std::wstring(text, static_cast<std::size_t>(length)) : std::wstring();
+}
+
+std::array<ControlText, 5> ControlTexts(HINSTANCE instance, const Controls& c)
+{
+    using namespace Texts;
+    const auto text = [instance](Id name, Id description, HWND control) {
+        return ControlText{control, LoadText(instance, name), LoadText(instance, description)};
+    };
     return {{
-        {c.Text1, L"Millimetres",
-         L"Type a length in millimetres. It is converted to mils as you type; the result is in "
-         L"the next box (Tab) and is copied to the clipboard."},
-        {c.Text2, L"Mils result",
-         L"The length typed in millimetres, in mils, with two decimals. The same number is on "
-         L"the clipboard."},
-        {c.Text3, L"Mils",
-         L"Type a length in mils. It is converted to millimetres as you type; the result is in "
-         L"the next box (Tab) and is copied to the clipboard."},
-        {c.Text4, L"Millimetres result",
-         L"The length typed in mils, in millimetres, with three decimals. The same number is on "
-         L"the clipboard."},
-        {c.Command1, L"Exit",
-         L"Ends Zandrel; the last result stays on the clipboard. Its caption, \u96e2\u958b, "
-         L"means leave."},
+        text(Text1Name, Text1Description, c.Text1),
+        text(Text2Name, Text2Description, c.Text2),
+        text(Text3Name, Text3Description, c.Text3),
+        text(Text4Name, Text4Description, c.Text4),
+        text(Command1Name, Command1Description, c.Command1),
     }};
 }

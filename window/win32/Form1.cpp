@@ -2,6 +2,7 @@
 
 #include "runtime/win32/Locale.h"
 #include "window/Contrast.h"
+#include "window/win32/ControlTexts.h"
 
 #include <commctrl.h>
 
@@ -73,7 +74,7 @@ bool Form1::Load()
     // Pinning above the CAD program it feeds; not remembered between runs.
     HMENU menu = GetSystemMenu(m_window, FALSE);
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(menu, MF_STRING, KeepOnTopCommand, L"Keep on top");
+    AppendMenuW(menu, MF_STRING, KeepOnTopCommand, LoadText(m_instance, Texts::KeepOnTop).c_str());
 
     ShowWindow(m_window, SW_SHOWNORMAL);
     UpdateWindow(m_window);

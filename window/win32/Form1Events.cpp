@@ -181,11 +181,11 @@ void Form1::describeControls()
                       reinterpret_cast<void**>(&services)))) {
         return; // no accessibility services: nothing to annotate
     }
-    for (const ControlText& text : ControlTexts(m_controls)) {
+    for (const ControlText& text : ControlTexts(m_instance, m_controls)) {
         services->SetHwndPropStr(text.control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                 PROPID_ACC_NAME, text.name);
+                                 PROPID_ACC_NAME, text.name.c_str());
         services->SetHwndPropStr(text.control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                 PROPID_ACC_DESCRIPTION, text.description);
+                                 PROPID_ACC_DESCRIPTION, text.description.c_str());
     }
     services->Release();
 }
