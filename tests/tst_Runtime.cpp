@@ -4,6 +4,7 @@
 #include "runtime/qt/Clipboard.h"
 #include "runtime/qt/ErrorReport.h"
 #include "runtime/qt/EventProcedure.h"
+#include "runtime/qt/Translations.h"
 
 #include <QClipboard>
 #include <QMessageBox>
@@ -35,6 +36,7 @@ private slots:
     void cleanup();
     void messageIsTraditionalChinese_data();
     void messageIsTraditionalChinese();
+    void unhandledErrorIsReportedAndEnds_data();
     void unhandledErrorIsReportedAndEnds();
     void closingTheWindowEnds();
     void exitButtonEndsWithNonNumber();
@@ -53,6 +55,7 @@ void TestRuntime::init()
 void TestRuntime::cleanup()
 {
     m_app.reset();
+    QLocale::setDefault(QLocale::system());
 }
 
 void TestRuntime::messageIsTraditionalChinese_data()
@@ -78,15 +81,31 @@ void TestRuntime::messageIsTraditionalChinese()
     QCOMPARE(Runtime::UnhandledErrorMessage(number, detail), expected);
 }
 
+// The message is Traditional Chinese in every language; Qt's own button
+// follows the user's.
+void TestRuntime::unhandledErrorIsReportedAndEnds_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("button");
+    QTest::newRow("English") << u"en_US"_s << u"OK"_s;
+    QTest::newRow("Traditional Chinese") << u"zh_TW"_s << u"確定"_s;
+}
+
 void TestRuntime::unhandledErrorIsReportedAndEnds()
 {
+    QFETCH(QString, language);
+    QFETCH(QString, button);
+    QLocale::setDefault(QLocale(language));
+    Runtime::InstallTranslations(u"zandrel"_s);
     FormHarness harness;
     QString shown;
+    QString buttonText;
     // The report is modal; read it and dismiss it as the user would.
     QTimer reader;
     QObject::connect(&reader, &QTimer::timeout, &reader, [&] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             shown = box->text();
+            buttonText = box->button(QMessageBox::Ok)->text();
             box->button(QMessageBox::Ok)->click();
         }
     });
@@ -100,6 +119,7 @@ void TestRuntime::unhandledErrorIsReportedAndEnds()
     QCOMPARE(status, Runtime::Application::UnhandledErrorStatus);
     QVERIFY(status != 0);
     QCOMPARE(shown, u"執行階段錯誤 '6':\n\n溢位\n\nraised by the test");
+    QCOMPARE(buttonText, button);
     QVERIFY(m_app->hasEnded());
 }
 

@@ -4,7 +4,7 @@
 # (xclip), the exit. Run through scripts/with-xvfb.sh.
 # With an installer and the folder it was built from, it is installed,
 # upgraded and removed too.
-# Usage: wine.sh PATH/TO/zandrel.exe PATH/TO/hold_clipboard.exe [MSI MSI_STAGE VERSION]
+# Usage: wine.sh PATH/TO/zandrel.exe PATH/TO/other_program.exe [MSI MSI_STAGE VERSION]
 set -uo pipefail
 exe=$1
 holder=$2

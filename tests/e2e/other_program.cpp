@@ -1,9 +1,11 @@
-// A test helper for the Windows end-to-end test: another program that holds
-// the clipboard open, as clipboard history or remote-desktop sync does, and
-// reads Zandrel's boxes from outside. Commands, one a line on standard input:
+// Another program, for the Windows end-to-end test and the screenshots: it
+// holds the clipboard open, as clipboard history or remote-desktop sync does,
+// reads Zandrel's boxes from outside and opens its window menu. Commands, one
+// a line on standard input:
 //   hold          opens the clipboard and keeps it open; answers "held"
 //   release       closes it; answers "released"
 //   text ID       answers the text of Zandrel's control ID
+//   menu          opens Zandrel's window menu, as Alt+Space would; answers "menu"
 // The clipboard is closed at the end of input.
 #include <cstdio>
 #include <cstring>
@@ -44,6 +46,11 @@ int main()
         } else if (std::strncmp(line, "release", 7) == 0) {
             held = held && CloseClipboard() == FALSE;
             answer("released");
+        } else if (std::strncmp(line, "menu", 4) == 0) {
+            const HWND form = FindWindowW(L"ZandrelForm1", nullptr);
+            SetForegroundWindow(form);
+            PostMessageW(form, WM_SYSCOMMAND, SC_KEYMENU, ' ');
+            answer("menu");
         } else if (std::sscanf(line, "text %d", &id) == 1) {
             controlText(id);
         }
