@@ -5,10 +5,13 @@
 #include "runtime/qt/ErrorReport.h"
 #include "runtime/qt/EventProcedure.h"
 #include "runtime/qt/Translations.h"
+#include "runtime/qt/WaylandClipboardKeeper.h"
 
 #include <QClipboard>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -42,6 +45,7 @@ private slots:
     void exitButtonEndsWithNonNumber();
     void clipboardReplacesText();
     void maximiseRequestKeepsTheWindow();
+    void noClipboardCopyWithoutDataControl();
 
 private:
     std::unique_ptr<Runtime::Application> m_app;
@@ -175,6 +179,28 @@ void TestRuntime::maximiseRequestKeepsTheWindow()
     QTest::qWait(1000);
     QTRY_COMPARE(form->windowState(), Qt::WindowNoState);
     QTRY_COMPARE(form->size(), size);
+}
+
+// weston, like GNOME, lets no client without a window set the clipboard:
+// wl-copy would flash a window of its own there, so none is started. A
+// stand-in on PATH notes whether it was.
+void TestRuntime::noClipboardCopyWithoutDataControl()
+{
+    if (QGuiApplication::platformName() != u"wayland") {
+        QSKIP("a compositor's rule: run on Wayland (scripts/with-weston.sh)");
+    }
+    QTemporaryDir bin;
+    QFile standIn(bin.filePath(u"wl-copy"_s));
+    QVERIFY(standIn.open(QIODevice::WriteOnly));
+    standIn.write("#!/bin/sh\ncat >\"$0.ran\"\n");
+    standIn.close();
+    standIn.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    const auto restore = qScopeGuard([&] { qputenv("PATH", path); });
+    qputenv("PATH", QFile::encodeName(bin.path()) + ':' + path);
+
+    QVERIFY(!Runtime::KeepOnWayland(u"0.127"_s));
+    QVERIFY(!QFile::exists(bin.filePath(u"wl-copy.ran"_s)));
 }
 
 int main(int argc, char** argv)

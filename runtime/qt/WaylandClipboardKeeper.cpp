@@ -42,11 +42,11 @@ bool compositorOffersDataControl()
 
 } // namespace
 
-void KeepOnWayland(const QString& text)
+bool KeepOnWayland(const QString& text)
 {
     const QString wlCopy = QStandardPaths::findExecutable(QStringLiteral("wl-copy"));
     if (text.isEmpty() || wlCopy.isEmpty() || !compositorOffersDataControl()) {
-        return;
+        return false;
     }
     QProcess process;
     process.setProgram(wlCopy);
@@ -68,7 +68,9 @@ void KeepOnWayland(const QString& text)
         qWarning("wl-copy did not set the clipboard: it goes with the program");
         process.kill();
         process.waitForFinished(500);
+        return false;
     }
+    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
 
 } // namespace Runtime

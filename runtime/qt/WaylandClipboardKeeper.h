@@ -11,7 +11,7 @@ namespace Runtime {
 // client sets the clipboard. It needs the data-control protocol to set the
 // clipboard without a window; without it (GNOME) nothing is done, since
 // wl-copy would flash a window of its own and the compositor keeps the
-// text anyway.
-void KeepOnWayland(const QString& text);
+// text anyway. True when a copy now serves the text.
+bool KeepOnWayland(const QString& text);
 
 } // namespace Runtime
