@@ -22,6 +22,10 @@ from Xlib import X, display
 from Xlib.ext import damage
 
 SETTLE_SECONDS = 0.3
+# Between runs: under Wine, the server and the desktop process go on tearing
+# the last program down after it has ended, and a program started meanwhile
+# is slowed by it, by chance; the pause keeps that out of the figures.
+PAUSE_SECONDS = 0.5
 
 
 def measure(d, program):
@@ -47,6 +51,7 @@ def measure(d, program):
     time.sleep(SETTLE_SECONDS)
     proc.send_signal(signal.SIGTERM)
     _, _, usage = os.wait4(proc.pid, 0)
+    time.sleep(PAUSE_SECONDS)
     if painted is None:
         sys.exit(f"{program}: no painted window within 20 s")
     return painted - start, usage.ru_maxrss  # seconds, KiB

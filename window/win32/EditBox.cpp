@@ -2,15 +2,19 @@
 
 #include <commctrl.h>
 
-EditBox::EditBox(HWND edit, HWND toolTips)
+EditBox::EditBox(HWND edit)
     : m_edit(edit)
-    , m_toolTips(toolTips)
 {
+}
+
+void EditBox::attachToolTips(HWND toolTips)
+{
+    m_toolTips = toolTips;
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = GetParent(edit);
-    tool.uId = reinterpret_cast<UINT_PTR>(edit);
+    tool.hwnd = GetParent(m_edit);
+    tool.uId = reinterpret_cast<UINT_PTR>(m_edit);
     tool.lpszText = m_toolTip.data();
     SendMessageW(m_toolTips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
@@ -56,6 +60,9 @@ bool EditBox::showsWholeText() const
 void EditBox::setToolTip(std::u16string_view text)
 {
     m_toolTip.assign(text.begin(), text.end());
+    if (!m_toolTips) {
+        return;
+    }
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.hwnd = GetParent(m_edit);

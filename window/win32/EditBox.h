@@ -6,12 +6,14 @@
 #include <windows.h>
 
 // A Win32 EDIT control as the window's behaviour sees a text box. Its
-// tooltip lives in the window's tooltip control.
+// tooltip lives in the window's tooltip control, which comes after the first
+// paint; a tooltip set before then is shown from then on.
 class EditBox : public TextBox
 {
 public:
-    EditBox(HWND edit, HWND toolTips);
+    explicit EditBox(HWND edit);
 
+    void attachToolTips(HWND toolTips);
     [[nodiscard]] HWND handle() const { return m_edit; }
 
     [[nodiscard]] std::u16string_view text() const override;
@@ -22,7 +24,7 @@ public:
 
 private:
     HWND m_edit;
-    HWND m_toolTips;
+    HWND m_toolTips = nullptr;
     std::wstring m_toolTip; // the tooltip control keeps a pointer to it
     mutable std::u16string m_text;
 };

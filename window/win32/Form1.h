@@ -34,6 +34,7 @@ public:
 private:
     // After the dialog manager's own selection of a box it tabs into.
     static constexpr UINT SelectEntryMessage = WM_APP + 1;
+    static constexpr UINT_PTR FinishTimer = 1;
     static constexpr UINT_PTR ClipboardTimer = 2;
     // How long a result still waiting for the clipboard holds up the end.
     static constexpr DWORD ClipboardFlushMilliseconds = 1000;
@@ -43,6 +44,7 @@ private:
                                         UINT_PTR id, DWORD_PTR data);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void createControls();
+    void finishAfterFirstPaint();
     void describeControls();
     void applyColours();
     void applyDpi(UINT dpi, const RECT* suggested);

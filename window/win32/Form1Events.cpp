@@ -49,6 +49,11 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
         }
         break;
     case WM_TIMER:
+        if (wParam == FinishTimer) {
+            KillTimer(m_window, FinishTimer);
+            finishAfterFirstPaint();
+            return 0;
+        }
         if (wParam == ClipboardTimer) {
             m_clipboardWriter.retry();
             return 0;

@@ -23,15 +23,29 @@ std::wstring windowText(HWND window)
     return text;
 }
 
-int numberWidth(HDC dc, int characters)
-{
+// The widest digit, the minus sign and the wider decimal separator: what a
+// number of so many characters needs, measured once.
+struct NumberGlyphs {
     int digit = 0;
+    int minus = 0;
+    int separator = 0;
+};
+
+NumberGlyphs numberGlyphs(HDC dc)
+{
+    NumberGlyphs glyphs;
     for (wchar_t c = L'0'; c <= L'9'; ++c) {
-        digit = std::max(digit, textWidth(dc, std::wstring_view(&c, 1)));
+        glyphs.digit = std::max(glyphs.digit, textWidth(dc, std::wstring_view(&c, 1)));
     }
-    const int separator = std::max(textWidth(dc, L"."), textWidth(dc, L","));
+    glyphs.minus = textWidth(dc, L"-");
+    glyphs.separator = std::max(textWidth(dc, L"."), textWidth(dc, L","));
+    return glyphs;
+}
+
+int numberWidth(const NumberGlyphs& glyphs, int characters)
+{
     return static_cast<int>(
-        FormDesign::NumberWidth(digit, textWidth(dc, L"-"), separator, characters));
+        FormDesign::NumberWidth(glyphs.digit, glyphs.minus, glyphs.separator, characters));
 }
 
 void place(HWND control, const Twips::Scale& scale, const Twips::Rect& design)
@@ -56,9 +70,10 @@ SIZE LayOut(const Controls& c, HFONT font, UINT dpi)
     const int boxHeight = metrics.tmHeight + 2 * edge + MulDiv(6, static_cast<int>(dpi), 96);
     const int padding = MulDiv(16, static_cast<int>(dpi), 96);
     const auto label = [&](HWND control) { return textWidth(dc, windowText(control)); };
+    const NumberGlyphs glyphs = numberGlyphs(dc);
     const Twips::Scale fitting = D::FittingScale({
-        .input = boxFrame + numberWidth(dc, D::InputCharacters),
-        .result = boxFrame + numberWidth(dc, D::ResultCharacters),
+        .input = boxFrame + numberWidth(glyphs, D::InputCharacters),
+        .result = boxFrame + numberWidth(glyphs, D::ResultCharacters),
         .boxHeight = boxHeight,
         .buttonWidth = label(c.Command1) + 2 * padding,
         .buttonHeight = metrics.tmHeight + padding / 2 + 2 * edge,
