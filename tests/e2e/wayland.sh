@@ -82,7 +82,7 @@ copy() { run env WAYLAND_DISPLAY="$socket" wl-copy "$@"; }
 copies() {
     local p
     for p in $(pgrep -x wl-copy); do
-        { tr '\0' '\n' <"/proc/$p/environ"; } 2>/dev/null | grep -qx "XDG_RUNTIME_DIR=$runtime" && echo "$p"
+        { tr '\0' '\n' <"/proc/$p/environ"; } 2>/dev/null | grep -x "XDG_RUNTIME_DIR=$runtime" >/dev/null && echo "$p"
     done
 }
 end_by() {

@@ -127,9 +127,11 @@ upgrade_code=$(property "$msi" UpgradeCode)
 [[ "$upgrade_code" =~ ^\{[0-9A-Fa-f-]{36}\}$ ]] && pass || fail "upgrade code '$upgrade_code'"
 [[ "$(property "$msi" ARPNOMODIFY)" == 1 && "$(property "$msi" ARPPRODUCTICON)" == zandrel.ico ]] &&
     pass || fail "no modify button, the program's icon in the list of programs"
-msiinfo export "$msi" File | grep -q $'\tzandrel.exe\t' && pass || fail "File table: zandrel.exe"
-msiinfo export "$msi" Shortcut | grep -q $'\tZandrel\t.*\tzandrel.ico\t' && pass || fail "Shortcut table"
-msiinfo export "$msi" Icon | grep -q '^zandrel.ico' && pass || fail "Icon table"
+# Read whole before grep looks, which may stop early (and msiinfo with it).
+table() { msiinfo export "$msi" "$1"; }
+grep -q $'\tzandrel.exe\t' <<<"$(table File)" && pass || fail "File table: zandrel.exe"
+grep -q $'\tZandrel\t.*\tzandrel.ico\t' <<<"$(table Shortcut)" && pass || fail "Shortcut table"
+grep -q '^zandrel.ico' <<<"$(table Icon)" && pass || fail "Icon table"
 
 # The same package at a higher version, from the same source.
 mkdir "$work/next"
