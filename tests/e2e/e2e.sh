@@ -12,6 +12,9 @@ start() {
     "$zandrel" &
     pid=$!
     wid=$("$scripts/wait-active-window.sh" zandrel 10) || { fail "window did not become active"; kill "$pid"; return 1; }
+    # Active is not yet ready for keys: a slow (sanitized) build can lose the
+    # first one to the focus still arriving.
+    sleep 0.2
 }
 
 # A scenario: type into both rows, then press the exit button.
