@@ -34,7 +34,6 @@ public:
     // Before the owner window goes: a text still waiting gets up to
     // `milliseconds` more, then is given up.
     void flush(DWORD milliseconds);
-    [[nodiscard]] bool pending() const { return m_pending; }
 
 private:
     bool attempt();
