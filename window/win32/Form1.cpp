@@ -67,8 +67,7 @@ bool Form1::Load()
         return false;
     }
     m_clipboardWriter.setOwner(m_window);
-    createControls();
-    applyDpi(GetDpiForWindow(m_window), nullptr);
+    createControls(GetDpiForWindow(m_window));
     // What the first frame does not show comes once it is on the screen: a
     // timer's message comes after the first paint.
     SetTimer(m_window, FinishTimer, 0, nullptr);
@@ -80,31 +79,42 @@ bool Form1::Load()
     return true;
 }
 
-void Form1::createControls()
+void Form1::createControls(UINT dpi)
 {
+    m_dpi = dpi;
+    m_font = messageFont(dpi);
     const auto make = [this](const wchar_t* kind, const wchar_t* text, DWORD style, DWORD exStyle,
-                             int id) {
-        return CreateWindowExW(exStyle, kind, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10,
-                               m_window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                               m_instance, nullptr);
+                             int id, const RECT& r) {
+        const HWND control =
+            CreateWindowExW(exStyle, kind, text, WS_CHILD | WS_VISIBLE | style, r.left, r.top,
+                            r.right - r.left, r.bottom - r.top, m_window,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), m_instance, nullptr);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
+        return control;
     };
     constexpr DWORD box = WS_TABSTOP | ES_AUTOHSCROLL | ES_LEFT;
     constexpr DWORD label = SS_LEFT | SS_NOPREFIX;
     // Created in the order of the tab indices: the dialog manager's Tab
-    // follows the creation order.
+    // follows the creation order. The first box, in the font, gives the
+    // layout its margins; the others are made where the layout puts them.
     Controls& c = m_controls;
-    c.Text1 = make(L"EDIT", L"0", box, WS_EX_CLIENTEDGE, IdText1);
-    c.Text2 = make(L"EDIT", L"0", box | ES_READONLY, WS_EX_CLIENTEDGE, IdText2);
-    c.Text3 = make(L"EDIT", L"0", box, WS_EX_CLIENTEDGE, IdText3);
-    c.Text4 = make(L"EDIT", L"0", box | ES_READONLY, WS_EX_CLIENTEDGE, IdText4);
-    c.Command1 = make(L"BUTTON", L"\u96e2     \u958b", WS_TABSTOP | BS_PUSHBUTTON, 0, IdCommand1);
-    c.Label1 = make(L"STATIC", L"mm", label, 0, -1);
-    c.Label3 = make(L"STATIC", L"=", label, 0, -1);
-    c.Label2 = make(L"STATIC", L"mil", label, 0, -1);
-    c.Line1 = make(L"STATIC", L"", SS_ETCHEDHORZ, 0, -1);
-    c.Label4 = make(L"STATIC", L"mil", label, 0, -1);
-    c.Label6 = make(L"STATIC", L"=", label, 0, -1);
-    c.Label5 = make(L"STATIC", L"mm", label, 0, -1);
+    c.Text1 = make(L"EDIT", L"0", box, WS_EX_CLIENTEDGE, IdText1, {});
+    const Placement p = MeasureLayout(c.Text1, m_font, dpi);
+    MoveWindow(c.Text1, p.Text1.left, p.Text1.top, p.Text1.right - p.Text1.left,
+               p.Text1.bottom - p.Text1.top, FALSE);
+    c.Text2 = make(L"EDIT", L"0", box | ES_READONLY, WS_EX_CLIENTEDGE, IdText2, p.Text2);
+    c.Text3 = make(L"EDIT", L"0", box, WS_EX_CLIENTEDGE, IdText3, p.Text3);
+    c.Text4 = make(L"EDIT", L"0", box | ES_READONLY, WS_EX_CLIENTEDGE, IdText4, p.Text4);
+    c.Command1 =
+        make(L"BUTTON", Captions::Exit, WS_TABSTOP | BS_PUSHBUTTON, 0, IdCommand1, p.Command1);
+    c.Label1 = make(L"STATIC", Captions::Millimetres, label, 0, -1, p.Label1);
+    c.Label3 = make(L"STATIC", Captions::Equals, label, 0, -1, p.Label3);
+    c.Label2 = make(L"STATIC", Captions::Mils, label, 0, -1, p.Label2);
+    c.Line1 = make(L"STATIC", L"", SS_ETCHEDHORZ, 0, -1, p.Line1);
+    c.Label4 = make(L"STATIC", Captions::Mils, label, 0, -1, p.Label4);
+    c.Label6 = make(L"STATIC", Captions::Equals, label, 0, -1, p.Label6);
+    c.Label5 = make(L"STATIC", Captions::Millimetres, label, 0, -1, p.Label5);
+    fitWindow(p.client, nullptr);
 
     const HWND boxes[] = {c.Text1, c.Text2, c.Text3, c.Text4};
     for (int i = 0; i < 4; ++i) {
@@ -182,10 +192,18 @@ void Form1::applyDpi(UINT dpi, const RECT* suggested)
     if (old) {
         DeleteObject(old);
     }
-    const SIZE client = LayOut(m_controls, m_font, dpi);
+    const Placement placement = MeasureLayout(c.Text1, m_font, dpi);
+    Place(c, placement);
+    fitWindow(placement.client, suggested);
+}
+
+// The window's frame around a client area of this size, at the window's
+// DPI; moved to `suggested` if given.
+void Form1::fitWindow(SIZE client, const RECT* suggested)
+{
     RECT frame{0, 0, client.cx, client.cy};
     AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongW(m_window, GWL_STYLE)), FALSE,
-                             static_cast<DWORD>(GetWindowLongW(m_window, GWL_EXSTYLE)), dpi);
+                             static_cast<DWORD>(GetWindowLongW(m_window, GWL_EXSTYLE)), m_dpi);
     const int x = suggested ? suggested->left : 0;
     const int y = suggested ? suggested->top : 0;
     SetWindowPos(m_window, nullptr, x, y, frame.right - frame.left, frame.bottom - frame.top,

@@ -43,11 +43,12 @@ private:
     static LRESULT CALLBACK controlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
                                         UINT_PTR id, DWORD_PTR data);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
-    void createControls();
+    void createControls(UINT dpi);
     void finishAfterFirstPaint();
     void describeControls();
     void applyColours();
     void applyDpi(UINT dpi, const RECT* suggested);
+    void fitWindow(SIZE client, const RECT* suggested);
     void onCommand(int id, int code);
     [[nodiscard]] EditBox* entry(HWND edit);
     void selectEntry(HWND edit);

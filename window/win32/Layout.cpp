@@ -3,7 +3,6 @@
 #include "window/FormDesign.h"
 
 #include <algorithm>
-#include <string>
 #include <string_view>
 
 namespace {
@@ -13,14 +12,6 @@ int textWidth(HDC dc, std::wstring_view text)
     SIZE extent{};
     GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &extent);
     return extent.cx;
-}
-
-std::wstring windowText(HWND window)
-{
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
 }
 
 // The widest digit, the minus sign and the wider decimal separator: what a
@@ -48,71 +39,93 @@ int numberWidth(const NumberGlyphs& glyphs, int characters)
         FormDesign::NumberWidth(glyphs.digit, glyphs.minus, glyphs.separator, characters));
 }
 
-void place(HWND control, const Twips::Scale& scale, const Twips::Rect& design)
+RECT pixels(const Twips::Rect& r)
 {
-    const Twips::Rect r = scale.rect(design.left, design.top, design.width, design.height);
-    MoveWindow(control, r.left, r.top, r.width, r.height, TRUE);
+    return {r.left, r.top, r.left + r.width, r.top + r.height};
+}
+
+void move(HWND control, const RECT& r)
+{
+    MoveWindow(control, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
 }
 
 } // namespace
 
-SIZE LayOut(const Controls& c, HFONT font, UINT dpi)
+Placement MeasureLayout(HWND edit, HFONT font, UINT dpi)
 {
     namespace D = FormDesign;
-    HDC dc = GetDC(c.Text1);
+    HDC dc = GetDC(edit);
     const HGDIOBJ old = SelectObject(dc, font);
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
     const int edge = MulDiv(GetSystemMetrics(SM_CXEDGE), static_cast<int>(dpi), 96);
-    const auto margins = static_cast<DWORD>(SendMessageW(c.Text1, EM_GETMARGINS, 0, 0));
+    const auto margins = static_cast<DWORD>(SendMessageW(edit, EM_GETMARGINS, 0, 0));
     // Borders, the edit's own margins, a pixel on each side and the caret.
     const int boxFrame = 2 * edge + LOWORD(margins) + HIWORD(margins) + 3;
     const int boxHeight = metrics.tmHeight + 2 * edge + MulDiv(6, static_cast<int>(dpi), 96);
     const int padding = MulDiv(16, static_cast<int>(dpi), 96);
-    const auto label = [&](HWND control) { return textWidth(dc, windowText(control)); };
+    const int mm = textWidth(dc, Captions::Millimetres);
+    const int mil = textWidth(dc, Captions::Mils);
+    const int equals = textWidth(dc, Captions::Equals);
     const NumberGlyphs glyphs = numberGlyphs(dc);
     const Twips::Scale fitting = D::FittingScale({
         .input = boxFrame + numberWidth(glyphs, D::InputCharacters),
         .result = boxFrame + numberWidth(glyphs, D::ResultCharacters),
         .boxHeight = boxHeight,
-        .buttonWidth = label(c.Command1) + 2 * padding,
+        .buttonWidth = textWidth(dc, Captions::Exit) + 2 * padding,
         .buttonHeight = metrics.tmHeight + padding / 2 + 2 * edge,
         .labelHeight = metrics.tmHeight,
-        .Label1 = label(c.Label1),
-        .Label2 = label(c.Label2),
-        .Label3 = label(c.Label3),
-        .Label4 = label(c.Label4),
-        .Label5 = label(c.Label5),
-        .Label6 = label(c.Label6),
+        .Label1 = mm,
+        .Label2 = mil,
+        .Label3 = equals,
+        .Label4 = mil,
+        .Label5 = mm,
+        .Label6 = equals,
     });
+    SelectObject(dc, old);
+    ReleaseDC(edit, dc);
     // The design's own size at 96 dpi, grown for the DPI.
     const Twips::Scale scale(std::max(fitting.factor(), dpi / 96.0));
-
-    place(c.Text1, scale, D::Text1);
-    place(c.Text2, scale, D::Text2);
-    place(c.Text3, scale, D::Text3);
-    place(c.Text4, scale, D::Text4);
-    place(c.Command1, scale, D::Command1);
-    const Twips::Rect line = scale.rect(D::Line1.left, D::Line1.top, D::Line1.width, 0);
-    MoveWindow(c.Line1, line.left, line.top, line.width, 2, TRUE);
-
+    const auto box = [&scale](const Twips::Rect& d) {
+        return pixels(scale.rect(d.left, d.top, d.width, d.height));
+    };
     // A label stands where its text lines up with the text in the box of
     // its row: an edit control draws its line at the top, inside its border.
-    const auto placeLabel = [&](HWND control, const Twips::Rect& design, HWND rowBox) {
-        RECT box{};
-        GetWindowRect(rowBox, &box);
-        MapWindowPoints(HWND_DESKTOP, GetParent(rowBox), reinterpret_cast<POINT*>(&box), 2);
-        MoveWindow(control, scale.toPixels(design.left), box.top + edge + 1, label(control) + 1,
-                   metrics.tmHeight, TRUE);
+    const auto label = [&](const Twips::Rect& design, const RECT& rowBox, int width) {
+        const int left = scale.toPixels(design.left);
+        const int top = rowBox.top + edge + 1;
+        return RECT{left, top, left + width + 1, top + metrics.tmHeight};
     };
-    placeLabel(c.Label1, D::Label1, c.Text1);
-    placeLabel(c.Label3, D::Label3, c.Text1);
-    placeLabel(c.Label2, D::Label2, c.Text2);
-    placeLabel(c.Label4, D::Label4, c.Text3);
-    placeLabel(c.Label6, D::Label6, c.Text3);
-    placeLabel(c.Label5, D::Label5, c.Text4);
+    const Twips::Rect line = scale.rect(D::Line1.left, D::Line1.top, D::Line1.width, 0);
+    Placement p{};
+    p.Text1 = box(D::Text1);
+    p.Text2 = box(D::Text2);
+    p.Text3 = box(D::Text3);
+    p.Text4 = box(D::Text4);
+    p.Command1 = box(D::Command1);
+    p.Line1 = {line.left, line.top, line.left + line.width, line.top + 2};
+    p.Label1 = label(D::Label1, p.Text1, mm);
+    p.Label3 = label(D::Label3, p.Text1, equals);
+    p.Label2 = label(D::Label2, p.Text2, mil);
+    p.Label4 = label(D::Label4, p.Text3, mil);
+    p.Label6 = label(D::Label6, p.Text3, equals);
+    p.Label5 = label(D::Label5, p.Text4, mm);
+    p.client = {scale.toPixels(D::Width), scale.toPixels(D::Height)};
+    return p;
+}
 
-    SelectObject(dc, old);
-    ReleaseDC(c.Text1, dc);
-    return {scale.toPixels(D::Width), scale.toPixels(D::Height)};
+void Place(const Controls& c, const Placement& p)
+{
+    move(c.Text1, p.Text1);
+    move(c.Text2, p.Text2);
+    move(c.Text3, p.Text3);
+    move(c.Text4, p.Text4);
+    move(c.Label1, p.Label1);
+    move(c.Label2, p.Label2);
+    move(c.Label3, p.Label3);
+    move(c.Label4, p.Label4);
+    move(c.Label5, p.Label5);
+    move(c.Label6, p.Label6);
+    move(c.Line1, p.Line1);
+    move(c.Command1, p.Command1);
 }
