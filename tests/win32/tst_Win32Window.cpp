@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 #include <windows.h>
 
 namespace {
@@ -59,6 +60,20 @@ SIZE clientSize(HWND window)
     RECT r{};
     GetClientRect(window, &r);
     return {r.right, r.bottom};
+}
+
+// The client area's size and every control's place in it.
+std::vector<long> places(HWND window)
+{
+    const SIZE client = clientSize(window);
+    std::vector<long> all{client.cx, client.cy};
+    for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        RECT r{};
+        GetWindowRect(c, &r);
+        MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&r), 2);
+        all.insert(all.end(), {r.left, r.top, r.right, r.bottom});
+    }
+    return all;
 }
 
 std::wstring text(HWND window)
@@ -152,6 +167,7 @@ void messageFont(const Form1& form)
     saved.cbSize = sizeof saved;
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof saved, &saved, 0);
     const SIZE before = clientSize(form.handle());
+    const std::vector<long> placesBefore = places(form.handle());
     NONCLIENTMETRICSW larger = saved;
     larger.lfMessageFont.lfHeight = saved.lfMessageFont.lfHeight * 2;
     SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof larger, &larger, Broadcast);
@@ -167,9 +183,9 @@ void messageFont(const Form1& form)
           "a larger message font: a 10-character result fits");
     SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof saved, &saved, Broadcast);
     settle();
-    const SIZE restored = clientSize(form.handle());
-    check(restored.cx == before.cx && restored.cy == before.cy,
-          "the window returns to its size with the font");
+    // Laid out again, not made: the same places as at the start.
+    check(places(form.handle()) == placesBefore,
+          "the window and every control return to their places with the font");
 }
 
 void dpiChange(const Form1& form)

@@ -100,8 +100,7 @@ void Form1::createControls(UINT dpi)
     Controls& c = m_controls;
     c.Text1 = make(L"EDIT", L"0", box, WS_EX_CLIENTEDGE, IdText1, {});
     const Placement p = MeasureLayout(c.Text1, m_font, dpi);
-    MoveWindow(c.Text1, p.Text1.left, p.Text1.top, p.Text1.right - p.Text1.left,
-               p.Text1.bottom - p.Text1.top, FALSE);
+    MoveTo(c.Text1, p.Text1);
     c.Text2 = make(L"EDIT", L"0", box | ES_READONLY, WS_EX_CLIENTEDGE, IdText2, p.Text2);
     c.Text3 = make(L"EDIT", L"0", box, WS_EX_CLIENTEDGE, IdText3, p.Text3);
     c.Text4 = make(L"EDIT", L"0", box | ES_READONLY, WS_EX_CLIENTEDGE, IdText4, p.Text4);
@@ -110,7 +109,9 @@ void Form1::createControls(UINT dpi)
     c.Label1 = make(L"STATIC", Captions::Millimetres, label, 0, -1, p.Label1);
     c.Label3 = make(L"STATIC", Captions::Equals, label, 0, -1, p.Label3);
     c.Label2 = make(L"STATIC", Captions::Mils, label, 0, -1, p.Label2);
+    // An etched line made at a size grows by its edge; moved, it keeps it.
     c.Line1 = make(L"STATIC", L"", SS_ETCHEDHORZ, 0, -1, p.Line1);
+    MoveTo(c.Line1, p.Line1);
     c.Label4 = make(L"STATIC", Captions::Mils, label, 0, -1, p.Label4);
     c.Label6 = make(L"STATIC", Captions::Equals, label, 0, -1, p.Label6);
     c.Label5 = make(L"STATIC", Captions::Millimetres, label, 0, -1, p.Label5);

@@ -44,11 +44,6 @@ RECT pixels(const Twips::Rect& r)
     return {r.left, r.top, r.left + r.width, r.top + r.height};
 }
 
-void move(HWND control, const RECT& r)
-{
-    MoveWindow(control, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
-}
-
 } // namespace
 
 Placement MeasureLayout(HWND edit, HFONT font, UINT dpi)
@@ -116,16 +111,22 @@ Placement MeasureLayout(HWND edit, HFONT font, UINT dpi)
 
 void Place(const Controls& c, const Placement& p)
 {
-    move(c.Text1, p.Text1);
-    move(c.Text2, p.Text2);
-    move(c.Text3, p.Text3);
-    move(c.Text4, p.Text4);
-    move(c.Label1, p.Label1);
-    move(c.Label2, p.Label2);
-    move(c.Label3, p.Label3);
-    move(c.Label4, p.Label4);
-    move(c.Label5, p.Label5);
-    move(c.Label6, p.Label6);
-    move(c.Line1, p.Line1);
-    move(c.Command1, p.Command1);
+    MoveTo(c.Text1, p.Text1);
+    MoveTo(c.Text2, p.Text2);
+    MoveTo(c.Text3, p.Text3);
+    MoveTo(c.Text4, p.Text4);
+    MoveTo(c.Label1, p.Label1);
+    MoveTo(c.Label2, p.Label2);
+    MoveTo(c.Label3, p.Label3);
+    MoveTo(c.Label4, p.Label4);
+    MoveTo(c.Label5, p.Label5);
+    MoveTo(c.Label6, p.Label6);
+    MoveTo(c.Line1, p.Line1);
+    MoveTo(c.Command1, p.Command1);
+}
+
+void MoveTo(HWND control, const RECT& place)
+{
+    MoveWindow(control, place.left, place.top, place.right - place.left, place.bottom - place.top,
+               TRUE);
 }

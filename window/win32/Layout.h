@@ -35,3 +35,4 @@ struct Placement {
 
 // Moves the controls to their places.
 void Place(const Controls& controls, const Placement& placement);
+void MoveTo(HWND control, const RECT& place);
