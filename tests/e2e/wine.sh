@@ -128,7 +128,8 @@ upgrade_code=$(property "$msi" UpgradeCode)
 [[ "$(property "$msi" ARPNOMODIFY)" == 1 && "$(property "$msi" ARPPRODUCTICON)" == zandrel.ico ]] &&
     pass || fail "no modify button, the program's icon in the list of programs"
 # Read whole before grep looks, which may stop early (and msiinfo with it).
-table() { msiinfo export "$msi" "$1"; }
+# msiinfo writes a table's binary streams into a folder beside it.
+table() { (cd "$work" && msiinfo export "$msi" "$1"); }
 grep -q $'\tzandrel.exe\t' <<<"$(table File)" && pass || fail "File table: zandrel.exe"
 grep -q $'\tZandrel\t.*\tzandrel.ico\t' <<<"$(table Shortcut)" && pass || fail "Shortcut table"
 grep -q '^zandrel.ico' <<<"$(table Icon)" && pass || fail "Icon table"
