@@ -39,13 +39,11 @@ bool SetClipboardText(HWND owner, std::u16string_view text)
 void ClipboardWriter::setText(std::u16string_view text)
 {
     m_text.assign(text);
-    if (!m_pending) {
+    // Typing with a free clipboard never touches the timer.
+    if (!attempt() && !m_pending) {
         m_pending = true;
-        // Armed before the first attempt, so that the text can never be
-        // left waiting without a timer.
         SetTimer(m_owner, m_retryTimer, RetryMilliseconds, nullptr);
     }
-    attempt();
 }
 
 void ClipboardWriter::retry()
@@ -60,8 +58,10 @@ bool ClipboardWriter::attempt()
     if (!SetClipboardText(m_owner, m_text)) {
         return false;
     }
-    m_pending = false;
-    KillTimer(m_owner, m_retryTimer);
+    if (m_pending) {
+        m_pending = false;
+        KillTimer(m_owner, m_retryTimer);
+    }
     return true;
 }
 
