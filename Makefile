@@ -14,7 +14,12 @@ FUZZ_SMOKE_SECONDS ?= 5
 
 CMAKE_CONFIGURE = cmake -S . -G Ninja -DZANDREL_WERROR=$(WERROR)
 
-.PHONY: all deps configure build run test test-sanitize windows bench screenshot package fuzz fuzz-build fuzz-smoke format check-format clazy clean
+# Every artefact carries the source's time, never the build's: the last
+# commit's, or the one a source tarball records.
+SOURCE_DATE_EPOCH ?= $(shell scripts/source-date.sh)
+export SOURCE_DATE_EPOCH
+
+.PHONY: all deps configure build run test test-sanitize windows bench screenshot package fuzz fuzz-build fuzz-smoke format check-format clazy release check-release clean
 
 all: build
 
@@ -106,6 +111,20 @@ fuzz-smoke: fuzz-build
 package: build
 	cd $(BUILD_DIR) && cpack -G DEB
 
+# What a release publishes, in dist/: the .deb, the Windows zip and MSI, the
+# source tarball and SHA256SUMS. Signed when a certificate is given; see
+# docs/releasing.md.
+RELEASE_DIR     ?= build-release
+RELEASE_WIN_DIR ?= build-release-windows
+DIST_DIR        ?= dist
+release: deps
+	@ZANDREL_WERROR=$(WERROR) scripts/release.sh $(RELEASE_DIR) $(RELEASE_WIN_DIR) $(DIST_DIR)
+
+# Two releases from two clean clones give the same bytes, and a signed one
+# verifies and installs. Several minutes: CI runs it, make test does not.
+check-release: deps
+	tests/release/check_release.sh
+
 format: configure
 	@cmake --build $(BUILD_DIR) --target format
 
@@ -117,4 +136,4 @@ clazy: build fuzz-build
 	@scripts/clazy.sh $(BUILD_DIR) $(FUZZ_DIR)
 
 clean:
-	rm -rf $(BUILD_DIR) $(FUZZ_DIR) $(ASAN_DIR) $(WIN_DIR)
+	rm -rf $(BUILD_DIR) $(FUZZ_DIR) $(ASAN_DIR) $(WIN_DIR) $(RELEASE_DIR) $(RELEASE_WIN_DIR) $(DIST_DIR)

@@ -11,6 +11,13 @@ function(zandrel_configure_target target)
         target_compile_options(${target} PRIVATE
             -Wall -Wextra -Wpedantic -Wold-style-cast -Wnon-virtual-dtor -Woverloaded-virtual
             -Wshadow -Wconversion -Wsign-conversion)
+        # The same source gives the same bytes wherever it is checked out and
+        # built: file names in debug info and __FILE__ are relative. The
+        # build folder's mapping comes last, so it wins when the build folder
+        # lies inside the sources.
+        target_compile_options(${target} PRIVATE
+            "-ffile-prefix-map=${PROJECT_SOURCE_DIR}=."
+            "-ffile-prefix-map=${PROJECT_BINARY_DIR}=.")
         if(NOT WIN32)
             # Debian's hardening: checked buffer functions (they need the
             # optimiser) and a guarded stack.

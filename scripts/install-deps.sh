@@ -33,8 +33,12 @@ packages=(
     fontconfig fonts-wqy-microhei
     # the Windows program: the cross compiler, and Wine to run and test it
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64
-    # its installer: wixl builds the MSI, msiinfo reads it back
-    wixl msitools
+    # its installer: wixl builds the MSI, msibuild sets its package code,
+    # msiinfo reads it back; faketime stops wixl's clock at the source's time
+    wixl msitools faketime
+    # releases: the source tarball, Authenticode signing, and the checks that
+    # two builds are the same and a signature verifies
+    git osslsigncode diffoscope-minimal openssl unzip
     # desktop integration checks: Windows resources, desktop entry, metainfo, .deb
     binutils-mingw-w64-i686 desktop-file-utils appstream dpkg-dev file lintian
 )
