@@ -34,8 +34,9 @@ packages=(
     # the Windows program: the cross compiler, and Wine to run and test it
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64
     # its installer: wixl builds the MSI, msibuild sets its package code,
-    # msiinfo reads it back; faketime stops wixl's clock at the source's time
-    wixl msitools faketime
+    # msiinfo reads it back; faketime stops wixl's clock at the source's time;
+    # zip packs the portable program
+    wixl msitools faketime zip
     # releases: the source tarball, Authenticode signing, and the checks that
     # two builds are the same and a signature verifies
     git osslsigncode diffoscope-minimal openssl unzip
