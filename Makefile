@@ -109,7 +109,7 @@ fuzz-smoke: fuzz-build
 
 # A .deb in build/, with computed dependencies.
 package: build
-	cd $(BUILD_DIR) && cpack -G DEB
+	cd $(BUILD_DIR) && umask 022 && cpack -G DEB
 
 # What a release publishes, in dist/: the .deb, the Windows zip and MSI, the
 # source tarball and SHA256SUMS. Signed when a certificate is given; see

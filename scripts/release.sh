@@ -16,7 +16,8 @@ configure=(-G Ninja -DZANDREL_BUILD_TESTS=OFF -DZANDREL_BUILD_BENCH=OFF
 
 cmake -S . -B "$linux" "${configure[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$linux"
-(cd "$linux" && cpack -G DEB >/dev/null)
+# CPack takes the folders' and the archive members' modes from the umask.
+(cd "$linux" && umask 022 && cpack -G DEB >/dev/null)
 
 cmake -S . -B "$windows" "${configure[@]}" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
