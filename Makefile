@@ -1,5 +1,6 @@
 # Entry points for people and CI. Every target first makes sure the Debian
-# packages are there, then configures and builds; each can be run again.
+# packages it needs are there (scripts/install-deps.sh names the sets), then
+# configures and builds; each can be run again.
 
 BUILD_DIR   ?= build
 FUZZ_DIR    ?= build-fuzz
@@ -19,12 +20,18 @@ CMAKE_CONFIGURE = cmake -S . -G Ninja -DZANDREL_WERROR=$(WERROR)
 SOURCE_DATE_EPOCH ?= $(shell scripts/source-date.sh)
 export SOURCE_DATE_EPOCH
 
-.PHONY: all deps configure build run test test-sanitize windows bench screenshot package fuzz fuzz-build fuzz-smoke format check-format clazy release check-release clean
+.PHONY: all deps deps-windows deps-release deps-test configure build run test test-sanitize windows bench screenshot package fuzz fuzz-build fuzz-smoke format check-format clazy release check-release clean
 
 all: build
 
 deps:
-	@scripts/install-deps.sh
+	@scripts/install-deps.sh run
+deps-windows:
+	@scripts/install-deps.sh windows
+deps-release:
+	@scripts/install-deps.sh release
+deps-test:
+	@scripts/install-deps.sh test
 
 configure: deps
 	@$(CMAKE_CONFIGURE) -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) >/dev/null
@@ -32,17 +39,19 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD_DIR) --parallel $(JOBS)
 
-run: build
+# Only the program and its clipboard keeper: the tests build with make test.
+run: configure
+	@cmake --build $(BUILD_DIR) --parallel $(JOBS) --target zandrel zandrel-clipboard-keeper
 	$(BUILD_DIR)/zandrel
 
-test: build fuzz-smoke windows
+test: deps-test build fuzz-smoke windows
 	ctest --test-dir $(BUILD_DIR) --output-on-failure --parallel $(JOBS)
 	ctest --test-dir $(WIN_DIR) --output-on-failure
 
 # The native Windows program, cross-built with mingw-w64 (64-bit only: these
 # machines cannot run 32-bit code, so a 32-bit build could not be tested),
 # and its zip. Its tests hold the core against the Linux build's.
-windows: build
+windows: deps-windows build
 	@cmake -S . -G Ninja -B $(WIN_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
 		-DCMAKE_BUILD_TYPE=Release -DZANDREL_WERROR=$(WERROR) -DZANDREL_BUILD_TESTS=ON \
 		-DZANDREL_BUILD_BENCH=ON \
@@ -57,7 +66,7 @@ BENCH_FLAGS = --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 # libraries are not ours to fix; see tests/sanitizer/lsan.supp. libxkbcommon
 # hands strndup() atom names that are not NUL-terminated but are long
 # enough, which ASan's strict strndup check reports at every X11 start.
-test-sanitize: deps
+test-sanitize: deps-test
 	@$(CMAKE_CONFIGURE) -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DZANDREL_SANITIZE=ON \
 		-DZANDREL_BUILD_BENCH=OFF >/dev/null
 	@cmake --build $(ASAN_DIR) --parallel $(JOBS)
@@ -70,7 +79,7 @@ STARTUP_RUNS ?= 30
 
 # bench_window gets the build's private runtime folder, as the tests do: Qt
 # warns without one.
-bench: build windows
+bench: deps-test build windows
 	$(BUILD_DIR)/bench/bench_convert $(BENCH_FLAGS)
 	QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$(CURDIR)/$(BUILD_DIR)/test-runtime \
 		$(BUILD_DIR)/bench/bench_window $(BENCH_FLAGS)
@@ -79,10 +88,10 @@ bench: build windows
 	NO_WM=1 scripts/with-xvfb.sh bench/startup-wine.sh $(STARTUP_RUNS) $(WIN_DIR)
 
 # The README's pictures of the window, taken under Xvfb.
-screenshot: build windows
+screenshot: deps-test build windows
 	scripts/screenshot.sh $(BUILD_DIR) docs $(WIN_DIR)
 
-fuzz-build: deps
+fuzz-build: deps-test
 	@CC=clang CXX=clang++ $(CMAKE_CONFIGURE) -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DZANDREL_BUILD_GUI=OFF -DZANDREL_BUILD_TESTS=OFF -DZANDREL_BUILD_BENCH=OFF \
 		-DZANDREL_BUILD_FUZZ=ON >/dev/null
@@ -117,22 +126,22 @@ package: build
 RELEASE_DIR     ?= build-release
 RELEASE_WIN_DIR ?= build-release-windows
 DIST_DIR        ?= dist
-release: deps
+release: deps-release
 	@ZANDREL_WERROR=$(WERROR) scripts/release.sh $(RELEASE_DIR) $(RELEASE_WIN_DIR) $(DIST_DIR)
 
 # Two releases from two clean clones give the same bytes, and a signed one
 # verifies and installs. Several minutes: CI runs it, make test does not.
-check-release: deps
+check-release: deps-test
 	tests/release/check_release.sh
 
 format: configure
 	@cmake --build $(BUILD_DIR) --target format
 
 # What CI checks besides the tests: the committed format, and clazy.
-check-format: deps
+check-format: deps-test
 	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
-clazy: build fuzz-build
+clazy: deps-test build fuzz-build
 	@scripts/clazy.sh $(BUILD_DIR) $(FUZZ_DIR)
 
 clean:

@@ -1,19 +1,45 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing need.
-# Only what is missing is installed, so a second run costs a single dpkg-query.
+# Installs the Debian packages that a set of make targets needs. Only what is
+# missing is installed, so a second run costs a single dpkg-query.
+# Usage: scripts/install-deps.sh SET...   (the sets are below; "all" is every one)
 set -euo pipefail
 
-packages=(
+# make, make run, make package: build and run the Linux program.
+run=(
     # toolchain and build
-    build-essential cmake ninja-build clang clang-format clazy
+    build-essential cmake ninja-build
     # Qt 6 and what its CMake packages expect; lupdate and lrelease for the
     # translations, and Qt's own translations for its buttons
     qt6-base-dev libgl-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     # the clipboard keepers: plain xcb on X11; on Wayland a look at the
     # compositor's globals before wl-copy takes over
     libxcb1-dev libwayland-dev pkg-config
-    # Qt on Wayland
-    qt6-wayland
+    # Qt on Wayland, and wl-copy, which keeps the last result there
+    qt6-wayland wl-clipboard
+    # a font that has glyphs for the Traditional Chinese button caption
+    fontconfig fonts-wqy-microhei
+    # the .deb: its library dependencies are computed by dpkg-shlibdeps
+    dpkg-dev file
+)
+
+# make windows: the native Windows program, its zip and its installer.
+windows=(
+    # the cross compiler, and Wine to run it
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64
+    # the installer: wixl builds the MSI, msibuild sets its package code,
+    # msiinfo reads it back; faketime stops wixl's clock at the source's
+    # time; zip packs the portable program
+    wixl msitools faketime zip
+)
+
+# make release: the source tarball and Authenticode signing.
+release=(git osslsigncode)
+
+# make test, make test-sanitize, make bench, make fuzz, make clazy,
+# make check-format, make screenshot and make check-release.
+test=(
+    # the fuzz target, its libFuzzer, the format and clazy
+    clang clang-format clazy
     # benchmarks
     libbenchmark-dev
     # GUI tests under a real X server, the clipboard and screenshots
@@ -23,25 +49,16 @@ packages=(
     xfce4-clipman trayer
     # the desktop's font and theme for the screenshots, as GNOME hands them to Qt
     qt6-gtk-platformtheme
-    # Wayland: headless compositors, a virtual keyboard and the clipboard's tools
-    sway weston wtype wl-clipboard
+    # Wayland: headless compositors and a virtual keyboard
+    sway weston wtype
     # a screen reader's view: a private D-Bus session, the AT-SPI bus, pyatspi
     dbus-daemon dbus-bin at-spi2-core python3-pyatspi
     # localedef, for a German C library locale in the parser's tests
     locales
-    # a font that has glyphs for the Traditional Chinese button caption
-    fontconfig fonts-wqy-microhei
-    # the Windows program: the cross compiler, and Wine to run and test it
-    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64
-    # its installer: wixl builds the MSI, msibuild sets its package code,
-    # msiinfo reads it back; faketime stops wixl's clock at the source's time;
-    # zip packs the portable program
-    wixl msitools faketime zip
-    # releases: the source tarball, Authenticode signing, and the checks that
-    # two builds are the same and a signature verifies
-    git osslsigncode diffoscope-minimal openssl unzip
     # desktop integration checks: Windows resources, desktop entry, metainfo, .deb
-    binutils-mingw-w64-i686 desktop-file-utils appstream dpkg-dev file lintian
+    binutils-mingw-w64-i686 desktop-file-utils appstream lintian
+    # releases: two builds compared, a throwaway certificate, the zip read back
+    diffoscope-minimal openssl unzip
 )
 
 updated=0
@@ -64,6 +81,18 @@ install_missing() {
         apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-install_missing "${packages[@]}"
-# libFuzzer and the sanitizers' runtime must be those of the installed clang.
-install_missing "libclang-rt-$(clang -dumpversion | cut -d. -f1)-dev"
+wanted=("${run[@]}")
+for set in "${@:-run}"; do
+    case $set in
+    run) ;;
+    windows) wanted+=("${windows[@]}") ;;
+    release) wanted+=("${windows[@]}" "${release[@]}") ;;
+    test | all) wanted+=("${windows[@]}" "${release[@]}" "${test[@]}") ;;
+    *) echo "unknown set '$set': run, windows, release, test or all" >&2; exit 2 ;;
+    esac
+done
+install_missing "${wanted[@]}"
+if [[ " ${wanted[*]} " == *" clang "* ]]; then
+    # libFuzzer and the sanitizers' runtime must be those of the installed clang.
+    install_missing "libclang-rt-$(clang -dumpversion | cut -d. -f1)-dev"
+fi

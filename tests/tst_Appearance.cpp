@@ -1,5 +1,6 @@
 #include "FormHarness.h"
 #include "window/Contrast.h"
+#include "window/FormDesign.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -92,10 +93,12 @@ void TestAppearance::layoutFollowsFont()
     QCoreApplication::processEvents();
 
     QWidget* form = harness.form();
-    QVERIFY(form->width() >= 253 && form->height() >= 134);
+    // Never smaller than the design at 15 twips a pixel.
+    QVERIFY(form->width() >= FormDesign::Width / 15 && form->height() >= FormDesign::Height / 15);
     QCOMPARE(form->minimumSize(), form->size());
     const double ratio = double(form->width()) / form->height();
-    QVERIFY2(std::abs(ratio / (3795.0 / 2010.0) - 1.0) < 0.01, qPrintable(QString::number(ratio)));
+    const double designed = double(FormDesign::Width) / FormDesign::Height;
+    QVERIFY2(std::abs(ratio / designed - 1.0) < 0.01, qPrintable(QString::number(ratio)));
 
     const QList<QWidget*> controls = form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     QCOMPARE(controls.size(), 12);

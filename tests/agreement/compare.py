@@ -3,9 +3,13 @@
 random inputs (plain, signed, exponents, long, both separators, blanks), run
 through the native driver and through the Windows one under Wine.
 Usage: compare.py NATIVE_DRIVER WINDOWS_DRIVER [COUNT]"""
+import pathlib
 import random
 import subprocess
 import sys
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent))
+from checks import check, exit_with_summary  # noqa: E402
 
 native, windows = sys.argv[1], sys.argv[2]
 count = int(sys.argv[3]) if len(sys.argv) > 3 else 100_000
@@ -41,13 +45,9 @@ theirs = subprocess.run(["wine", windows], input=cases, capture_output=True, che
 a, b = ours.split(b"\n"), theirs.split(b"\n")
 different = [i for i in range(min(len(a), len(b))) if a[i] != b[i]]
 accepted = sum(1 for line in a if line not in (b"-", b""))
-if len(a) != len(b) or different:
-    for i in different[:10]:
-        print(f"FAIL: {lines[i]!r}: Linux {a[i]!r}, Windows {b[i]!r}")
-    print(f"0 passed, 1 failed ({len(different)} of {count} differ)")
-    sys.exit(1)
-if accepted < count // 4:
-    print(f"FAIL: only {accepted} of {count} inputs converted; the comparison proves little")
-    sys.exit(1)
-print(f"{count} cases, {accepted} converted, byte-identical on Linux and under Wine")
-print("1 passed, 0 failed")
+for i in different[:10]:
+    print(f"Linux {a[i]!r}, Windows {b[i]!r} for {lines[i]!r}")
+check(len(a) == len(b) and not different, f"{len(different)} of {count} results differ")
+check(accepted >= count // 4, f"only {accepted} of {count} inputs converted; the comparison proves little")
+print(f"{count} cases, {accepted} converted on Linux and under Wine")
+exit_with_summary()

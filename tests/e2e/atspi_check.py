@@ -6,13 +6,15 @@ text, and follows Tab to the result box. Prints the condensed tree.
 
 Usage: atspi_check.py LANGUAGE, one of the rows of EXPECTED: what the
 program must say in the desktop language the test started it in."""
+import pathlib
 import subprocess
 import sys
 import time
 
 import pyatspi
 
-passes, failures = 0, 0
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent))
+from checks import check, summary, wait_for  # noqa: E402
 
 # Names of the millimetre box, the mils result box and the exit button; a
 # word of the input box's description; the result of 12 mm.
@@ -25,23 +27,11 @@ EXPECTED = {
 }
 
 
-def check(condition, what):
-    global passes, failures
-    if condition:
-        passes += 1
-    else:
-        failures += 1
-        print("FAIL: " + what)
-
-
 def find_app():
-    for _ in range(100):
-        desktop = pyatspi.Registry.getDesktop(0)
-        for app in desktop:
-            if app is not None and app.name == "Zandrel":
-                return app
-        time.sleep(0.1)
-    return None
+    def on_the_bus():
+        return next((app for app in pyatspi.Registry.getDesktop(0)
+                     if app is not None and app.name == "Zandrel"), None)
+    return wait_for(on_the_bus, 10)
 
 
 def walk(node, depth=0, found=None):
@@ -69,15 +59,6 @@ def text_of(node):
     return text.getText(0, -1)
 
 
-def wait_for(predicate, seconds=3.0):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        if predicate():
-            return True
-        time.sleep(0.05)
-    return predicate()
-
-
 def main():
     mm_name, mils_name, exit_name, description_word, result = EXPECTED[sys.argv[1]]
     app = find_app()
@@ -101,9 +82,9 @@ def main():
     check(any(n.getRoleName() == "separator" for n in nodes.values()), "the line is a separator")
 
     mm.queryComponent().grabFocus()
-    check(wait_for(lambda: mm.getState().contains(pyatspi.STATE_FOCUSED)), "the mm box takes the focus")
+    check(wait_for(lambda: mm.getState().contains(pyatspi.STATE_FOCUSED), 3), "the mm box takes the focus")
     subprocess.run(["xdotool", "type", "--delay", "50", "12"], check=True)
-    check(wait_for(lambda: text_of(mils) == result), f"mils result reads '{text_of(mils)}'")
+    check(wait_for(lambda: text_of(mils) == result, 3), f"mils result reads '{text_of(mils)}'")
 
     # Where the caret is after typing: the end of the text.
     text = mm.queryText()
@@ -114,12 +95,11 @@ def main():
     check(word[0] == "12", f"word at the end is {word!r}")
 
     subprocess.run(["xdotool", "key", "Tab"], check=True)
-    check(wait_for(lambda: mils.getState().contains(pyatspi.STATE_FOCUSED)), "Tab reaches the mils result")
+    check(wait_for(lambda: mils.getState().contains(pyatspi.STATE_FOCUSED), 3), "Tab reaches the mils result")
     whole = mils.queryText()
     check(whole.getText(0, whole.characterCount) == result, "the result box reads the whole number")
 
-    print(f"{passes} passed, {failures} failed")
-    return 1 if failures else 0
+    return summary()
 
 
 if __name__ == "__main__":

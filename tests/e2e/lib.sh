@@ -1,45 +1,74 @@
-# Shared by the end-to-end scripts: counting checks and reading the clipboard.
+# Shared by the shell tests: counting checks, waiting for conditions, the
+# window's design, reading the clipboard, and the programs a test started.
 # shellcheck shell=bash
 passes=0
 failures=0
 e2e_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 scripts="$e2e_dir/../../scripts"
+design_header="$e2e_dir/../../window/FormDesign.h"
 
 pass() { passes=$((passes + 1)); }
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+# One check: the command's status passes or fails it.
+check() {
+    local what=$1
+    shift
+    "$@" && pass || fail "$what"
+}
+summary() {
+    echo "$passes passed, $failures failed"
+    ((failures == 0))
+}
+
+# Runs the command until it succeeds, for up to $1 seconds; the status is its
+# last. Every wait of the shell tests goes through here.
+wait_for() {
+    local polls=$(($1 * 20))
+    shift
+    while ! "$@"; do
+        ((--polls > 0)) || return 1
+        sleep 0.05 # the interval at which a condition is looked at again
+    done
+}
+
+# A point of the window's design, in twips, from window/FormDesign.h: the
+# control's left edge plus $2 per cent of its width, and its middle.
+design_point() {
+    local rect
+    rect=$(sed -n "s/.*Twips::Rect $1{\([0-9, ]*\)}.*/\1/p" "$design_header" | tr -d ' ')
+    IFS=, read -r left top width height <<<"$rect"
+    echo $((left + width * ${2:-50} / 100)) $((top + height / 2))
+}
+design_width=$(sed -n 's/.*int Width = \([0-9]*\);.*/\1/p' "$design_header")
+
+# Clicks on a control of window $wid: the window scales the design to its
+# font, so the point is found from the window's width.
+click_on() {
+    local width x y
+    width=$(xdotool getwindowgeometry --shell "$wid" | sed -n 's/^WIDTH=//p')
+    read -r x y <<<"$(design_point "$@")"
+    xdotool mousemove --window "$wid" $((x * width / design_width)) $((y * width / design_width)) click 1
+}
 
 # The clipboard's text; a stuck owner gets two seconds.
 clipboard() { timeout 2 xclip -selection clipboard -o -t UTF8_STRING 2>/dev/null; }
+clipboard_is() { [[ "$(clipboard)" == "$1" ]]; }
 
 # Waits up to two seconds (or $3) for the clipboard to hold $1; $2 says what
 # was done.
 expect_clipboard() {
-    local want=$1 what=$2 got=""
-    for _ in $(seq $((${3:-2} * 20))); do
-        got=$(clipboard)
-        [[ "$got" == "$want" ]] && { pass; return 0; }
-        sleep 0.05
-    done
-    fail "$what: clipboard holds '$got', expected '$want'"
+    wait_for "${3:-2}" clipboard_is "$1" && { pass; return 0; }
+    fail "$2: clipboard holds '$(clipboard)', expected '$1'"
 }
 
-# Clicks at a point of the window's design, in twips: the window scales the
-# design to its font, so the point is found from the width of $wid.
-click_at() {
-    local width
-    width=$(xdotool getwindowgeometry --shell "$wid" | sed -n 's/^WIDTH=//p')
-    xdotool mousemove --window "$wid" $(($1 * width / 3795)) $(($2 * width / 3795)) click 1
-}
+running() { kill -0 "$pid" 2>/dev/null; }
+ended() { ! running; }
 
 # Waits up to five seconds (or $2) for the program ($pid) to end after $1 and
 # checks its exit status.
 expect_exit() {
     local what=${1:-the exit button} status
-    for _ in $(seq $((${2:-5} * 20))); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.05
-    done
-    if kill -0 "$pid" 2>/dev/null; then
+    if ! wait_for "${2:-5}" ended; then
         fail "program still running after $what"
         kill "$pid"
         return
@@ -49,7 +78,31 @@ expect_exit() {
     [[ $status == 0 ]] && pass || fail "exit status $status after $what, expected 0"
 }
 
-summary() {
-    echo "$passes passed, $failures failed"
-    ((failures == 0))
+# The keyboard focus is in window $wid, and its boxes are drawn: the input
+# box's background stands apart from the window's beside it. Until then a
+# key can be lost (Wine maps a window before it places and paints its
+# controls; a slow build may still be taking the focus).
+pixel() {
+    local width x y
+    width=$(xdotool getwindowgeometry --shell "$wid" | sed -n 's/^WIDTH=//p')
+    read -r x y <<<"$(design_point "$@")"
+    import -window "$wid" -crop "1x1+$((x * width / design_width))+$((y * width / design_width))" \
+        -depth 8 txt:- 2>/dev/null | sed -n '2s/.*\(#[0-9A-Fa-f]\{6\}\).*/\1/p'
 }
+ready_for_keys() {
+    [[ "$(xdotool getwindowfocus 2>/dev/null)" == "$wid" ]] || return 1
+    local box beside
+    box=$(pixel Text1 5) beside=$(pixel Label1 -20)
+    [[ -n "$box" && "$box" != "$beside" ]]
+}
+
+# The clipboard keepers serving this test's display: the program starts them
+# with its own DISPLAY, so another run's are not ours.
+keepers() {
+    local proc
+    for proc in /proc/[0-9]*; do
+        [[ "$(readlink "$proc/exe" 2>/dev/null)" == */zandrel-clipboard-keeper ]] || continue
+        tr '\0' '\n' <"$proc/environ" 2>/dev/null | grep -qx "DISPLAY=$DISPLAY" && echo "${proc#/proc/}"
+    done
+}
+keeper_running() { [[ -n "$(keepers)" ]]; }

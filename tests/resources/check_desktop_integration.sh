@@ -12,31 +12,26 @@ metainfo="$build/resources/io.github.zandrel.Zandrel.metainfo.xml"
 id=io.github.zandrel.Zandrel
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-passes=0
-failures=0
+source "$(dirname "$0")/../e2e/lib.sh"
 
-ok() { passes=$((passes + 1)); }
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-expect() { local what=$1; shift; if "$@"; then ok; else fail "$what"; fi; }
-
-expect "desktop entry validates" desktop-file-validate "$src/resources/$id.desktop"
-expect "metainfo validates" appstreamcli validate --no-net "$metainfo"
-expect "desktop entry is named Zandrel" grep -qx 'Name=Zandrel' "$src/resources/$id.desktop"
-expect "desktop entry runs zandrel" grep -qx 'Exec=zandrel' "$src/resources/$id.desktop"
-expect "desktop entry icon is the id" grep -qx "Icon=$id" "$src/resources/$id.desktop"
-expect "metainfo launches the entry" \
+check "desktop entry validates" desktop-file-validate "$src/resources/$id.desktop"
+check "metainfo validates" appstreamcli validate --no-net "$metainfo"
+check "desktop entry is named Zandrel" grep -qx 'Name=Zandrel' "$src/resources/$id.desktop"
+check "desktop entry runs zandrel" grep -qx 'Exec=zandrel' "$src/resources/$id.desktop"
+check "desktop entry icon is the id" grep -qx "Icon=$id" "$src/resources/$id.desktop"
+check "metainfo launches the entry" \
     grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo"
-expect "metainfo has release $version" grep -q "<release version=\"$version\"" "$metainfo"
-expect "metainfo claims no address" bash -c "! grep -q 'https\?://' '$metainfo'"
-expect "program sets the same desktop file name" grep -rq "\"$id\"" "$src/window"
-expect "desktop entry in Traditional Chinese" bash -c "grep -q '^Comment\[zh_TW\]=' '$src/resources/$id.desktop' &&
+check "metainfo has release $version" grep -q "<release version=\"$version\"" "$metainfo"
+check "metainfo claims no address" bash -c "! grep -q 'https\?://' '$metainfo'"
+check "program sets the same desktop file name" grep -rq "\"$id\"" "$src/window"
+check "desktop entry in Traditional Chinese" bash -c "grep -q '^Comment\[zh_TW\]=' '$src/resources/$id.desktop' &&
     grep -q '^GenericName\[zh_TW\]=' '$src/resources/$id.desktop'"
-expect "metainfo in Traditional Chinese" bash -c "grep -q '<summary xml:lang=\"zh-TW\">' '$metainfo' &&
+check "metainfo in Traditional Chinese" bash -c "grep -q '<summary xml:lang=\"zh-TW\">' '$metainfo' &&
     grep -q '<p xml:lang=\"zh-TW\">' '$metainfo'"
 
 # Installed tree.
 stage="$work/stage"
-if cmake --install "$build" --prefix "$stage/usr" >"$work/install.log" 2>&1; then ok; else
+if cmake --install "$build" --prefix "$stage/usr" >"$work/install.log" 2>&1; then pass; else
     fail "cmake --install"; cat "$work/install.log"
 fi
 installed=(
@@ -53,50 +48,49 @@ for size in 16 32 48 64 128 256; do
     installed+=("usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
 done
 for file in "${installed[@]}"; do
-    expect "installs $file" test -s "$stage/$file"
+    check "installs $file" test -s "$stage/$file"
 done
-expect "installed binary is executable" test -x "$stage/usr/bin/zandrel"
+check "installed binary is executable" test -x "$stage/usr/bin/zandrel"
 for size in 16 48 256; do
-    expect "${size}px icon is ${size}x${size}" \
+    check "${size}px icon is ${size}x${size}" \
         bash -c "file '$stage/usr/share/icons/hicolor/${size}x${size}/apps/$id.png' | grep -q '$size x $size'"
 done
 
 # The package.
-if (cd "$build" && cpack -G DEB -B "$work/package" >"$work/cpack.log" 2>&1); then ok; else
+if (cd "$build" && cpack -G DEB -B "$work/package" >"$work/cpack.log" 2>&1); then pass; else
     fail "cpack"; cat "$work/cpack.log"
 fi
 deb=$(ls "$work"/package/zandrel_*.deb 2>/dev/null | head -n1)
 if [[ -n "$deb" ]]; then
     field() { dpkg-deb -f "$deb" "$1"; }
-    expect "package name" test "$(field Package)" = zandrel
-    expect "package version $version" test "$(field Version)" = "$version"
-    expect "changelog's latest entry is $version" \
+    check "package name" test "$(field Package)" = zandrel
+    check "package version $version" test "$(field Version)" = "$version"
+    check "changelog's latest entry is $version" \
         bash -c "zcat '$stage/usr/share/doc/zandrel/changelog.gz' | head -n1 | grep -qF '($version)'"
-    expect "package claims no homepage" test -z "$(field Homepage)"
-    expect "package section" test "$(field Section)" = utils
-    expect "dependencies computed: Qt widgets" bash -c "dpkg-deb -f '$deb' Depends | grep -q libqt6widgets6"
-    expect "dependencies computed: libc" bash -c "dpkg-deb -f '$deb' Depends | grep -q libc6"
-    expect "depends on a font for the caption" bash -c "dpkg-deb -f '$deb' Depends |
+    check "package claims no homepage" test -z "$(field Homepage)"
+    check "package section" test "$(field Section)" = utils
+    check "dependencies computed: Qt widgets" bash -c "dpkg-deb -f '$deb' Depends | grep -q libqt6widgets6"
+    check "dependencies computed: libc" bash -c "dpkg-deb -f '$deb' Depends | grep -q libc6"
+    check "depends on a font for the caption" bash -c "dpkg-deb -f '$deb' Depends |
         grep -qF 'fonts-wqy-microhei | fonts-noto-cjk | fonts-arphic-uming'"
-    expect "recommends Qt's Wayland plugin" bash -c "dpkg-deb -f '$deb' Recommends | grep -q qt6-wayland"
-    expect "recommends wl-clipboard" bash -c "dpkg-deb -f '$deb' Recommends | grep -q wl-clipboard"
-    expect "recommends the hicolor icon theme" \
+    check "recommends Qt's Wayland plugin" bash -c "dpkg-deb -f '$deb' Recommends | grep -q qt6-wayland"
+    check "recommends wl-clipboard" bash -c "dpkg-deb -f '$deb' Recommends | grep -q wl-clipboard"
+    check "recommends the hicolor icon theme" \
         bash -c "dpkg-deb -f '$deb' Recommends | grep -q hicolor-icon-theme"
     contents=$(dpkg-deb -c "$deb")
     for file in "${installed[@]}"; do
-        expect "package holds $file" grep -q "\./$file\$" <<<"$contents"
+        check "package holds $file" grep -q "\./$file\$" <<<"$contents"
     done
     # Errors, warnings and the pedantic notes alike.
-    if lintian -I --pedantic "$deb" >"$work/lintian.log" 2>&1; then ok; else fail "lintian failed"; fi
+    if lintian -I --pedantic "$deb" >"$work/lintian.log" 2>&1; then pass; else fail "lintian failed"; fi
     tags=$(grep -E '^[EWIPX]: ' "$work/lintian.log")
-    [[ -z "$tags" ]] && ok || fail "lintian: $tags"
+    [[ -z "$tags" ]] && pass || fail "lintian: $tags"
     mkdir -p "$work/unpacked" && dpkg-deb -x "$deb" "$work/unpacked"
-    expect "full RELRO" bash -c "readelf -d '$work/unpacked/usr/bin/zandrel' | grep -q BIND_NOW"
-    expect "position-independent" bash -c "readelf -h '$work/unpacked/usr/bin/zandrel' | grep -q DYN"
-    expect "no .comment section" bash -c "! readelf -S '$work/unpacked/usr/bin/zandrel' | grep -q '\.comment'"
+    check "full RELRO" bash -c "readelf -d '$work/unpacked/usr/bin/zandrel' | grep -q BIND_NOW"
+    check "position-independent" bash -c "readelf -h '$work/unpacked/usr/bin/zandrel' | grep -q DYN"
+    check "no .comment section" bash -c "! readelf -S '$work/unpacked/usr/bin/zandrel' | grep -q '\.comment'"
 else
     fail "no .deb was produced"
 fi
 
-echo "$passes passed, $failures failed"
-((failures == 0))
+summary

@@ -74,8 +74,7 @@ def main():
               "manifest: per-monitor DPI and the supported systems")
     res.check(resources.get(("languages", RT_STRING)) == {0x0409, 0x0404},
               f"string tables in English and Traditional Chinese: {resources.get(('languages', RT_STRING))}")
-    print(f"{res.checked - len(res.failures)} passed, {len(res.failures)} failed")
-    return 1 if res.failures else 0
+    return res.summary()
 
 
 if __name__ == "__main__":

@@ -11,19 +11,17 @@ while [[ $1 != -- ]]; do sources+=("$1"); shift; done
 shift
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-passes=0 failures=0
+source "$(dirname "$0")/../e2e/lib.sh"
 for ts in "$@"; do
     copy="$work/$(basename "$ts")"
     cp "$ts" "$copy"
     "$lupdate" -silent -locations none "${sources[@]}" -ts "$copy"
     untranslated=$(grep -c 'type="\(unfinished\|vanished\|obsolete\)"' "$copy")
     if ((untranslated == 0)) && cmp -s "$ts" "$copy"; then
-        passes=$((passes + 1))
+        pass
     else
-        failures=$((failures + 1))
-        echo "FAIL: $(basename "$ts"): $untranslated texts without a translation; lupdate changes:"
+        fail "$(basename "$ts"): $untranslated texts without a translation; lupdate changes:"
         diff "$ts" "$copy"
     fi
 done
-echo "$passes passed, $failures failed"
-((failures == 0))
+summary

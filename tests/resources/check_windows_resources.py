@@ -10,17 +10,10 @@ import struct
 import subprocess
 import sys
 
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent))
+from checks import check, summary  # noqa: E402,F401
+
 RT_ICON, RT_GROUP_ICON, RT_VERSION = 3, 14, 16
-failures = []
-checked = 0
-
-
-def check(condition, what):
-    global checked
-    checked += 1
-    if not condition:
-        failures.append(what)
-        print("FAIL: " + what)
 
 
 def read_id(data, pos):
@@ -146,8 +139,7 @@ def main():
         check_version(resources[(RT_VERSION, 1)], version, text)
     check_icon_group(resources)
     check_ico(ico)
-    print(f"{checked - len(failures)} passed, {len(failures)} failed")
-    return 1 if failures else 0
+    return summary()
 
 
 if __name__ == "__main__":
