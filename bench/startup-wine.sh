@@ -7,11 +7,9 @@ set -euo pipefail
 runs=$1
 build=$2
 here=$(cd "$(dirname "$0")" && pwd)
-export WINEPREFIX
-WINEPREFIX=$(mktemp -d)
-trap 'wineserver -k 2>/dev/null; rm -rf "$WINEPREFIX"' EXIT
-export WINEDEBUG=-all
-"$here/../scripts/wine-prefix.sh" >/dev/null 2>&1
+source "$here/../scripts/wine-prefix.sh"
+trap remove_wine_prefix EXIT
+new_wine_prefix
 wineserver -p
 /usr/bin/python3 "$here/startup.py" "$runs" "zandrel.exe=wine $build/zandrel.exe" \
     "floor=wine $build/bench_floor32.exe"

@@ -12,48 +12,48 @@ windows=${3:-build-windows}
 here=$(cd "$(dirname "$0")" && pwd)
 export here build
 
+# The window's pictures wait on what they show: the window taking keys, the
+# clipboard holding the last result, the menu drawn and still.
 shoot() {
     local out=$1 class=zandrel
+    source "$here/../tests/e2e/lib.sh"
     if [[ $# -gt 1 ]]; then
         class=zandrel.exe
-        "$here/wine-prefix.sh" >/dev/null 2>&1
+        source "$here/wine-prefix.sh"
+        trap remove_wine_prefix EXIT
+        new_wine_prefix ${LANG:+"$LANG"} || exit 1
         wine "$2" &
     else
         "$build/zandrel" &
     fi
     pid=$!
-    wid=$("$here/wait-active-window.sh" "$class" 30) || { kill "$pid"; exit 1; }
-    sleep 0.3
+    wid=$("$here/wait-active-window.sh" "$class" 30) && wait_for 10 ready_for_keys || { kill "$pid"; exit 1; }
     xdotool type --delay 30 3937
-    xdotool key Tab Tab Tab
-    xdotool type --delay 30 25.4
-    sleep 0.3
-    import -window "$wid" -frame "$out"
+    if [[ $# -gt 2 ]]; then
+        # The Windows program's window menu, which another program opens for
+        # it (openbox keeps Alt+Space for its own menu).
+        expect_clipboard 100.000 "3937 mil"
+        coproc OTHER { wine "$3" 2>/dev/null; }
+        echo menu >&"${OTHER[1]}"
+        read -r -t 20 _ <&"${OTHER[0]}"
+        local shown="" now
+        still() { now=$(import -window root -crop 420x300+0+0 rgb:- | md5sum); [[ "$now" == "$shown" ]] || { shown=$now; false; }; }
+        wait_for 5 still # the same picture twice in a row: the menu is drawn
+        import -window root -crop 420x300+0+0 "$out"
+        exec {OTHER[1]}>&-
+    else
+        xdotool key Tab Tab Tab
+        xdotool type --delay 30 25.4
+        expect_clipboard 1000.00 "25.4 mm"
+        local shown="" now
+        still() { now=$(import -window "$wid" rgb:- | md5sum); [[ "$now" == "$shown" ]] || { shown=$now; false; }; }
+        wait_for 5 still # the same picture twice in a row: the icon and the last paint are in
+        import -window "$wid" -frame "$out"
+    fi
     kill "$pid"
     echo "wrote $out"
 }
 export -f shoot
-
-# The Windows program in Traditional Chinese with its window menu open, which
-# another program opens for it (openbox keeps Alt+Space for its own menu).
-shoot_menu() {
-    local out=$1
-    "$here/wine-prefix.sh" >/dev/null 2>&1
-    wine "$2" &
-    pid=$!
-    wid=$("$here/wait-active-window.sh" zandrel.exe 30) || { kill "$pid"; exit 1; }
-    sleep 0.3
-    xdotool type --delay 30 3937
-    coproc OTHER { wine "$3" 2>/dev/null; }
-    echo menu >&"${OTHER[1]}"
-    read -r -t 20 _ <&"${OTHER[0]}"
-    sleep 1
-    import -window root -crop 420x300+0+0 "$out"
-    exec {OTHER[1]}>&-
-    kill "$pid"
-    echo "wrote $out"
-}
-export -f shoot_menu
 
 "$here/with-xvfb.sh" bash -c "shoot $docs/zandrel.png"
 
@@ -65,11 +65,6 @@ XDG_CONFIG_HOME=$desktop QT_QPA_PLATFORMTHEME=gtk3 \
     "$here/with-xvfb.sh" bash -c "shoot $docs/zandrel-large-font.png"
 GTK_THEME=Adwaita:dark QT_QPA_PLATFORMTHEME=gtk3 \
     "$here/with-xvfb.sh" bash -c "shoot $docs/zandrel-dark.png"
-WINEPREFIX=$desktop/wine WINEDEBUG=-all \
-    "$here/with-xvfb.sh" bash -c "shoot $docs/zandrel-windows.png $windows/zandrel.exe; wineserver -k"
-# Wine takes its language from the C library's locale, made here.
-mkdir -p "$desktop/locales"
-localedef -i zh_TW -f UTF-8 "$desktop/locales/zh_TW.UTF-8"
-WINEPREFIX=$desktop/wine-zh WINEDEBUG=-all LANG=zh_TW.UTF-8 LOCPATH=$desktop/locales \
-    "$here/with-xvfb.sh" bash -c \
-    "shoot_menu $docs/zandrel-zh-tw.png $windows/zandrel.exe $windows/tests/other_program.exe; wineserver -k"
+"$here/with-xvfb.sh" bash -c "shoot $docs/zandrel-windows.png $windows/zandrel.exe"
+LANG=zh_TW.UTF-8 "$here/with-xvfb.sh" bash -c \
+    "shoot $docs/zandrel-zh-tw.png $windows/zandrel.exe $windows/tests/other_program.exe"

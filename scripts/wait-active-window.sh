@@ -13,7 +13,7 @@ while ((SECONDS < deadline)); do
         printf '%d\n' "$active"
         exit 0
     fi
-    sleep 0.05
+    sleep 0.05 # the interval at which the condition is looked at again
 done
 echo "no active window of class $class after ${timeout}s" >&2
 exit 1

@@ -25,7 +25,7 @@ while time.monotonic() < deadline:
                 probe.destroy()
                 d.flush()
                 sys.exit(0)
-        time.sleep(0.01)
+        time.sleep(0.01)  # the interval at which events are looked for again
     probe.destroy()
     d.flush()
 sys.exit("the window manager did not take a window within %.0f s" % timeout)

@@ -13,7 +13,7 @@ weston_pid=$!
 trap 'kill "$weston_pid" 2>/dev/null; wait 2>/dev/null; rm -rf "$runtime"' EXIT
 for _ in $(seq 100); do
     [[ -S "$runtime/$socket" ]] && break
-    sleep 0.05
+    sleep 0.05 # the interval at which the condition is looked at again
 done
 [[ -S "$runtime/$socket" ]] || { echo "weston did not start" >&2; cat "$runtime/weston.log" >&2; exit 1; }
 

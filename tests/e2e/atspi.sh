@@ -4,6 +4,7 @@
 # Usage: atspi.sh PATH/TO/zandrel
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+source "$here/lib.sh"
 
 if [[ -z "${ZANDREL_IN_SESSION:-}" ]]; then
     ZANDREL_IN_SESSION=1 exec dbus-run-session -- "$0" "$@"
@@ -12,11 +13,11 @@ fi
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 launcher=$!
 # Qt looks for the accessibility bus once, at start.
-for _ in $(seq 100); do
+bus_up() {
     dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
-        org.a11y.Bus.GetAddress >/dev/null 2>&1 && break
-    sleep 0.05
-done
+        org.a11y.Bus.GetAddress >/dev/null 2>&1
+}
+wait_for 5 bus_up || { echo "FAIL: no accessibility bus"; exit 1; }
 trap 'kill "${pid:-}" "$launcher" 2>/dev/null; wait 2>/dev/null' EXIT
 # The same checks in each desktop language: its environment, and the row of
 # the check's table it must match.

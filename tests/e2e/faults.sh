@@ -45,14 +45,9 @@ echo "== the display goes away"
 pid=$!
 if "$scripts/wait-active-window.sh" zandrel 10 >/dev/null; then
     xdotool key 7
-    sleep 0.2
+    expect_clipboard 0.178 "7 mil before the display goes"
     kill "$XVFB_PID"
-    ended=0
-    for _ in $(seq 100); do
-        kill -0 "$pid" 2>/dev/null || { ended=1; break; }
-        sleep 0.05
-    done
-    if ((ended)); then
+    if wait_for 5 ended; then
         pass
         wait "$pid"
         status=$?

@@ -96,13 +96,33 @@ ready_for_keys() {
     [[ -n "$box" && "$box" != "$beside" ]]
 }
 
-# The clipboard keepers serving this test's display: the program starts them
-# with its own DISPLAY, so another run's are not ours.
-keepers() {
-    local proc
+# The processes named $1 (as the kernel keeps it: 15 characters) whose
+# environment has $2: those a test's own programs started, not another run's.
+processes_with() {
+    local proc name
     for proc in /proc/[0-9]*; do
-        [[ "$(readlink "$proc/exe" 2>/dev/null)" == */zandrel-clipboard-keeper ]] || continue
-        tr '\0' '\n' <"$proc/environ" 2>/dev/null | grep -qx "DISPLAY=$DISPLAY" && echo "${proc#/proc/}"
+        read -r name 2>/dev/null <"$proc/comm" && [[ "$name" == "$1" ]] || continue
+        tr '\0' '\n' <"$proc/environ" 2>/dev/null | grep -qxF "$2" && echo "${proc#/proc/}"
     done
 }
+# The clipboard keepers serving this test's display: the program starts them
+# with its own DISPLAY.
+keepers() { processes_with zandrel-clipboa "DISPLAY=$DISPLAY"; }
 keeper_running() { [[ -n "$(keepers)" ]]; }
+
+# On X11 (the Qt program, or the Windows one under Wine): another window
+# takes the focus, and the program's window gets it back.
+leave() {
+    xmessage -center "another window" &
+    other=$!
+    wait_for 5 not_active || fail "the other window did not take the focus"
+    # The program hears of the focus-out through its toolkit, which shows
+    # nothing when it has.
+    sleep 0.6 # Qt's xcb backend takes a focus-out for real 400 ms after it comes
+}
+not_active() { [[ "$(xdotool getactivewindow 2>/dev/null)" != "$wid" ]]; }
+come_back() {
+    xdotool windowactivate --sync "$wid"
+    wait_for 5 ready_for_keys || fail "the window did not take keys again"
+    kill "$other"
+}

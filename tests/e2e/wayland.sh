@@ -7,6 +7,7 @@
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
+source "$here/scenario.sh"
 
 runtime=$(mktemp -d)
 trap 'kill "${pid:-}" 2>/dev/null; wait "${pid:-}" 2>/dev/null; kill "${sway_pid:-}" 2>/dev/null; wait 2>/dev/null; rm -rf "$runtime"' EXIT
@@ -26,12 +27,8 @@ start_bg env WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman
     sway -c "$runtime/sway.conf" >"$runtime/sway.log" 2>&1
 sway_pid=$!
 socket=""
-for _ in $(seq 100); do
-    socket=$(cd "$runtime" && ls wayland-[0-9] 2>/dev/null | head -n1)
-    [[ -n "$socket" ]] && break
-    sleep 0.05
-done
-[[ -n "$socket" ]] || { echo "FAIL: sway did not start"; cat "$runtime/sway.log"; exit 1; }
+listening() { socket=$(cd "$runtime" && ls wayland-[0-9] 2>/dev/null | head -n1); [[ -n "$socket" ]]; }
+wait_for 5 listening || { echo "FAIL: sway did not start"; cat "$runtime/sway.log"; exit 1; }
 export WAYLAND_DISPLAY=$socket
 
 # The clipboard's text through the data-control protocol, as a paste would.
@@ -39,8 +36,10 @@ clipboard() { run env WAYLAND_DISPLAY="$socket" timeout 2 wl-paste --no-newline 
 # Each wtype brings a new virtual keyboard, whose keymap the program must have
 # before the first key: -s waits that long.
 type_keys() { run env WAYLAND_DISPLAY="$socket" wtype -s 300 "$@"; }
+# A command to sway, as its user.
+sway_ipc() { run sh -c 'SWAYSOCK=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock) swaymsg "$@"' sway_ipc "$@"; }
 focused() {
-    run sh -c 'SWAYSOCK=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock) swaymsg -t get_tree' |
+    sway_ipc -t get_tree |
         /usr/bin/python3 -c '
 import json, sys
 def walk(node):
@@ -53,25 +52,28 @@ sys.exit(0 if walk(json.load(sys.stdin)) else 1)'
 start() {
     start_bg env WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland "$runtime/zandrel"
     pid=$!
-    for _ in $(seq 100); do focused && break; sleep 0.1; done
-    focused && pass || fail "the window did not get the focus"
-    sleep 0.3 # the keyboard enters the surface after the focus
+    wait_for 10 focused || { fail "the window did not get the focus"; return 1; }
+    sleep 0.3 # the keyboard enters the surface after the focus, which no other client can see
+}
+# xdotool's key names as wtype takes them: a character as text, a name with -k.
+keys() {
+    local key args=()
+    for key; do
+        if ((${#key} == 1)); then args+=("$key"); else args+=(-k "$key"); fi
+    done
+    type_keys "${args[@]}"
+}
+# An empty workspace takes the focus from the window, and gives it back.
+unfocused() { ! focused; }
+leave() { sway_ipc workspace 2 >/dev/null; wait_for 5 unfocused || fail "the window kept the focus"; }
+come_back() {
+    sway_ipc workspace 1 >/dev/null
+    wait_for 5 focused || fail "the window did not get the focus back"
+    sleep 0.3 # the keyboard enters the surface after the focus, which no other client can see
 }
 
-start
-type_keys 5
-expect_clipboard 0.127 "5 at start"
-# Enter selects the mil input's text again; then 3937, key by key.
-type_keys -k Return
-want=(0.076 0.991 9.982 100.000)
-keys=(3 9 3 7)
-for i in 0 1 2 3; do
-    type_keys "${keys[$i]}"
-    expect_clipboard "${want[$i]}" "mil key ${keys[$i]}"
-done
-# Tab past the result box and the button into the mm input: its 0 is selected.
-type_keys -k Tab -k Tab -k Tab 2
-expect_clipboard 78.74 "Tab selects the mm input's text"
+echo "== typing and coming back to the window"
+typing && coming_back
 kill -0 "$pid" 2>/dev/null && pass || fail "the program ended"
 kill "$pid"
 wait "$pid"
@@ -79,16 +81,11 @@ wait "$pid"
 echo "== sway keeps no clipboard: the last result outlives every way of ending"
 copy() { run env WAYLAND_DISPLAY="$socket" wl-copy "$@"; }
 # The wl-copy processes that serve this compositor's clipboard.
-copies() {
-    local p
-    for p in $(pgrep -x wl-copy); do
-        { tr '\0' '\n' <"/proc/$p/environ"; } 2>/dev/null | grep -x "XDG_RUNTIME_DIR=$runtime" >/dev/null && echo "$p"
-    done
-}
+copies() { processes_with wl-copy "XDG_RUNTIME_DIR=$runtime"; }
 end_by() {
     case $1 in
     button) type_keys -k Tab -k Tab -k space ;; # past the mils result to the button
-    close) run sh -c 'SWAYSOCK=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock) swaymsg kill' >/dev/null ;;
+    close) sway_ipc kill >/dev/null ;;
     TERM | INT | HUP) kill -"$1" "$pid" ;;
     esac
 }
@@ -106,11 +103,8 @@ for way in button close TERM INT HUP; do
     [[ -n "$kept" ]] && pass || fail "$way: nothing of the program's serves the clipboard"
     copy other
     expect_clipboard other "$way: another client's copy"
-    for _ in $(seq 40); do
-        kill -0 $kept 2>/dev/null || break
-        sleep 0.05
-    done
-    kill -0 $kept 2>/dev/null && fail "$way: the program's copy outlives the clipboard" || pass
+    kept_gone() { ! kill -0 $kept 2>/dev/null; }
+    wait_for 2 kept_gone && pass || fail "$way: the program's copy outlives the clipboard"
 done
 
 summary

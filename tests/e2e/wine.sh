@@ -11,75 +11,44 @@ holder=$2
 msi=${3:-}
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
+source "$here/scenario.sh"
+source "$scripts/wine-prefix.sh"
 
 work=$(mktemp -d)
-trap 'wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
-export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-"$scripts/wine-prefix.sh" >/dev/null 2>&1 || { echo "FAIL: no Wine prefix"; exit 1; }
-mkdir -p "$work/locales"
-localedef -i de_DE -f UTF-8 "$work/locales/de_DE.UTF-8" 2>/dev/null
+trap 'remove_wine_prefix; rm -rf "$work"' EXIT
+new_wine_prefix de_DE.UTF-8 || exit 1
 
 start() {
     wine "$exe" &
     pid=$!
-    wid=$("$scripts/wait-active-window.sh" zandrel.exe 30) || { fail "window did not become active"; return 1; }
-    sleep 0.5 # Wine maps the window before it has placed and painted its controls
+    wid=$("$scripts/wait-active-window.sh" zandrel.exe 30) &&
+        wait_for 10 ready_for_keys || { fail "window did not take keys"; return 1; }
 }
-
-running() { kill -0 "$pid" 2>/dev/null; }
+keys() { xdotool key "$@"; }
 
 typing_and_clipboard() {
-    echo "== typing, selection, Tab order and the exit"
-    start || exit 1
-    xdotool key 5
-    expect_clipboard 0.127 "5 at start"
-    xdotool key Return # selects the 5 again, inserts nothing
-    want=(0.076 0.991 9.982 100.000)
-    keys=(3 9 3 7)
-    for i in 0 1 2 3; do
-        xdotool key "${keys[$i]}"
-        expect_clipboard "${want[$i]}" "mil key ${keys[$i]}"
-    done
-    xdotool key a
-    sleep 0.3
-    expect_clipboard 100.000 "a letter changes nothing"
-    xdotool key Tab Tab Tab 2 # past the result box and the button, into the mm input
-    expect_clipboard 78.74 "Tab order, and entering selects"
-    click_at 660 300 # Text1
+    echo "== typing, coming back, selection, and the exit"
+    typing && coming_back || exit 1
+    keys a
+    sleep 0.3 # a letter must change nothing, and no event shows nothing: a change would show by now
+    expect_clipboard 905.51 "a letter changes nothing"
+    click_on Text1
     xdotool type --delay 20 12345678901234
-    click_at 1000 300 # the right end of the fourteen: the first ten are selected
-    xdotool key 9
+    click_on Text1 89 # the right end of the fourteen: the first ten are selected
+    keys 9
     expect_clipboard 3591882.58 "a click selects the first ten"
-    xdotool key Return Escape
-    sleep 0.3
-    running && pass || fail "Enter or Esc ended the program"
-    xdotool key 1
+    keys Return Escape 1
     expect_clipboard 39.37 "Enter selected the text, so 1 replaces it"
-    # Coming back to the window leaves the caret where it was.
-    click_at 660 1140 # Text3
-    xdotool type --delay 20 123456789012
-    expect_clipboard 3135802440.905 "twelve digits"
-    xmessage -center "another window" &
-    other=$!
-    for _ in $(seq 100); do
-        [[ "$(xdotool getactivewindow 2>/dev/null)" != "$wid" ]] && break
-        sleep 0.05
-    done
-    sleep 0.5
-    xdotool windowactivate --sync "$wid"
-    sleep 0.3
-    xdotool key 3
-    expect_clipboard 31358024409.124 "typed after coming back"
-    kill "$other"
-    click_at 1860 1740 # Command1
+    running && pass || fail "Enter or Esc ended the program"
+    click_on Command1
     expect_exit "the exit button"
 
     echo "== a German locale reads and writes a comma"
-    LC_ALL=de_DE.UTF-8 LOCPATH=$work/locales start 2>/dev/null || exit 1
-    xdotool key shift+Tab shift+Tab # back past the mils result box into the mm input
+    LC_ALL=de_DE.UTF-8 LOCPATH=$wine_locales start 2>/dev/null || exit 1
+    keys shift+Tab shift+Tab # back past the mils result box into the mm input
     xdotool type --delay 20 1,5
     expect_clipboard 59,06 "1,5 mm in German"
-    xdotool key alt+F4 # the window manager closes the window
+    keys alt+F4 # the window manager closes the window
     expect_exit "closing the window"
 
     echo "== another program holds the clipboard open"
@@ -90,28 +59,26 @@ typing_and_clipboard() {
         read -r -t 20 reply <&"${HOLDER[0]}"
         echo "${reply%$'\r'}"
     }
+    text4_is() { [[ "$(ask "text 104")" == "$1" ]]; }
     start || exit 1
-    xdotool key 5
+    keys 5
     expect_clipboard 0.127 "5 at start"
     [[ "$(ask hold)" == held ]] || fail "the helper could not hold the clipboard"
-    xdotool key Return
+    keys Return
+    local want=(0.076 0.991 9.982 100.000) typed=(3 9 3 7) i
     for i in 0 1 2 3; do
-        xdotool key "${keys[$i]}"
-        got=""
-        for _ in $(seq 20); do
-            got=$(ask "text 104") # Text4
-            [[ "$got" == "${want[$i]}" ]] && break
-        done
-        [[ "$got" == "${want[$i]}" ]] && pass || fail "held, key ${keys[$i]}: Text4 shows '$got'"
+        keys "${typed[$i]}"
+        wait_for 2 text4_is "${want[$i]}" && pass ||
+            fail "held, key ${typed[$i]}: Text4 shows '$(ask "text 104")'"
     done
     ask release >/dev/null
     expect_clipboard 100.000 "released: the waiting result lands with no further key" 1
-    xdotool key BackSpace
+    keys BackSpace
     expect_clipboard 9.982 "the next edit after the release"
     ask hold >/dev/null
-    xdotool key 1
-    sleep 0.3
-    click_at 1860 1740 # Command1, with 9.982 → 99.822 still waiting
+    keys 1
+    wait_for 2 text4_is 99.847 || fail "held: Text4 does not show 99.847"
+    click_on Command1 # with 99.847 still waiting
     expect_exit "the exit button while the clipboard is held"
     ask release >/dev/null
     exec {HOLDER[1]}>&-
@@ -174,9 +141,9 @@ cmp -s "$installed/zandrel.exe" "$built" && pass || fail "installed exe differs 
 [[ "$(entries)" == "$version" ]] && pass || fail "list of programs: '$(entries)'"
 exe=$installed/zandrel.exe
 start || exit 1
-xdotool key 5
+keys 5
 expect_clipboard 0.127 "the installed program: 5 at start"
-xdotool key alt+F4
+keys alt+F4
 expect_exit "closing the installed program"
 
 wine msiexec /i "$work/next/next.msi" /qn && pass || fail "silent upgrade"

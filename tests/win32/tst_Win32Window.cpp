@@ -24,17 +24,21 @@ void check(bool ok, const std::string& what)
     }
 }
 
-// Lets the window handle what the change sent or posted it.
+// Lets the window handle what the change sent or posted it, and what that
+// brought in turn: until no message has come for a while, for two seconds
+// at most.
 void settle()
 {
-    for (int i = 0; i < 10; ++i) {
+    const ULONGLONG deadline = GetTickCount64() + 2000;
+    constexpr DWORD quiet = 50; // ms without a message that count as settled
+    do {
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }
-        Sleep(20);
-    }
+    } while (MsgWaitForMultipleObjects(0, nullptr, FALSE, quiet, QS_ALLINPUT) != WAIT_TIMEOUT &&
+             GetTickCount64() < deadline);
 }
 
 Contrast::Rgb rgb(COLORREF colour)
