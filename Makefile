@@ -105,13 +105,15 @@ MODEL_STEPS ?= 1000000
 MODEL_SEED  ?= $(shell date +%s)
 
 # New inputs go to the build folder; the committed seeds stay as they are.
-# Then a long model-checked session on the real window, with a fresh seed.
+# Then a long model-checked session on the real window, with a fresh seed, and
+# the build's private runtime folder, as the tests have: Qt warns without one.
 fuzz: fuzz-build build
 	@mkdir -p $(FUZZ_DIR)/corpus
 	$(FUZZ_DIR)/fuzz/fuzz_convertentry -runs=$(FUZZ_RUNS) -print_final_stats=1 \
 		-artifact_prefix=$(FUZZ_DIR)/ \
 		$(FUZZ_DIR)/corpus fuzz/corpus
-	QT_QPA_PLATFORM=offscreen ZANDREL_MODEL_STEPS=$(MODEL_STEPS) ZANDREL_MODEL_SEED=$(MODEL_SEED) \
+	QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$(CURDIR)/$(BUILD_DIR)/test-runtime \
+		ZANDREL_MODEL_STEPS=$(MODEL_STEPS) ZANDREL_MODEL_SEED=$(MODEL_SEED) \
 		$(BUILD_DIR)/tests/tst_ModelCheck randomSessions
 
 fuzz-smoke: fuzz-build
