@@ -33,7 +33,18 @@ for file in ${artefacts[*]}; do
     fi
 done
 (cd dist && sha256sum --quiet -c SHA256SUMS) && pass || fail "SHA256SUMS does not match dist/"
+echo "size, SHA-256 and file, first build then second:"
+for file in ${artefacts[*]}; do
+    for build in "$work/first" "$work/second/elsewhere"; do
+        printf '%9d %s\n' "$(stat -c %s "$build/$file")" "$(cd "$build" && sha256sum "$file")"
+    done
+done
 grep -qx 'unsigned: .*' "$work/first.log" && pass || fail "an unsigned release does not say so"
+# Built from the tarball, where there is no git, the time is the commit's too.
+mkdir "$work/tarball"
+tar xzf dist/zandrel-*.tar.gz -C "$work/tarball"
+[[ "$(env -u SOURCE_DATE_EPOCH "$work"/tarball/zandrel-*/scripts/source-date.sh)" == "$(git log -1 --format=%ct)" ]] &&
+    pass || fail "the source tarball does not carry the commit's time"
 
 echo "== a signed release"
 cd "$work/second/elsewhere" || exit 1
