@@ -1,7 +1,7 @@
 // Google Benchmark registers each benchmark through a static object.
 // clazy:excludeall=non-pod-global-static
 #include "conversion/ConvertEntry.h"
-#include "runtime/qt/QtNumbers.h"
+#include "tests/support/NumberChecks.h"
 
 #include <benchmark/benchmark.h>
 

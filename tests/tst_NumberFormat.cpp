@@ -1,5 +1,5 @@
 #include "runtime/numbers/RuntimeError.h"
-#include "runtime/qt/QtNumbers.h"
+#include "tests/support/NumberChecks.h"
 
 #include <QRandomGenerator>
 #include <QTest>

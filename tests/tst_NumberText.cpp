@@ -1,4 +1,4 @@
-#include "runtime/qt/QtNumbers.h"
+#include "tests/support/NumberChecks.h"
 
 #include <QScopeGuard>
 #include <QTest>

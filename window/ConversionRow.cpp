@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <string>
 
 ConversionRow::ConversionRow(TextBox& input, TextBox& result,
                              const Conversion::ConversionRule& rule, ClipboardText& clipboard)
@@ -25,10 +26,20 @@ void ConversionRow::onChange(std::u16string_view decimalPoint)
     // A box that was written shows the start of its text, never the tail:
     // 4860493.78 must not read 860493.78.
     m_result.setSelection(0, 0);
-    m_result.setToolTip(m_result.showsWholeText() ? std::u16string_view() : *result);
+    ShowWholeTextInToolTip(m_result);
     // The clipboard gets the text as the result box holds it, never a copy
     // that could differ from what the user sees.
     m_clipboard.setText(m_result.text());
+}
+
+void ShowWholeTextInToolTip(TextBox& box)
+{
+    if (box.showsWholeText()) {
+        box.setToolTip({});
+        return;
+    }
+    const std::u16string whole(box.text());
+    box.setToolTip(whole);
 }
 
 void SelectEntry(TextBox& box)

@@ -25,6 +25,11 @@ private:
     ClipboardText& m_clipboard;
 };
 
+// A box that does not show all of its text carries it whole in its tooltip;
+// one that does carries none. The front ends ask again whenever a box's size
+// or font changes; a written result is asked at once.
+void ShowWholeTextInToolTip(TextBox& box);
+
 // Selects the first ten characters of an input box (all of a shorter text),
 // with the caret at the end of the selection, so that the next key replaces
 // them. In a longer text the rest stays unselected behind the selection.

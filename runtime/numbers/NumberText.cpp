@@ -203,9 +203,4 @@ std::optional<double> ToDouble(std::u16string_view text, std::u16string_view dec
     return value;
 }
 
-bool IsNumeric(std::u16string_view text, std::u16string_view decimalPoint)
-{
-    return ToDouble(text, decimalPoint).has_value();
-}
-
 } // namespace Runtime

@@ -5,8 +5,8 @@
 
 namespace Runtime {
 
-// The one number grammar of the program, shared by the numeric test and the
-// conversion so that the two can never disagree:
+// The one number grammar of the program, by which a conversion takes its
+// input:
 //
 //   blanks? sign? (digits [sep digits?] | sep digits) ([eE] sign? digits)? blanks?
 //
@@ -15,9 +15,6 @@ namespace Runtime {
 // Grouping separators, currency signs, other bases, "inf" and "nan" are not
 // numbers. Neither is a text whose value lies beyond the range of a double:
 // it could not be converted. Text is UTF-16, as both window systems hold it.
-
-// True exactly when ToDouble() gives a value for the text.
-[[nodiscard]] bool IsNumeric(std::u16string_view text, std::u16string_view decimalPoint);
 
 // The correctly rounded nearest double, independent of the C locale. A value
 // too small for a double becomes a subnormal or a zero of the text's sign.

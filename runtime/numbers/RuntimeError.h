@@ -14,7 +14,6 @@ public:
     // Numbers as the user may know them from other runtimes.
     enum Number : int {
         InvalidProcedureCall = 5,
-        Overflow = 6,
         InternalError = 51,
     };
 

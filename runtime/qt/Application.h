@@ -28,8 +28,6 @@ public:
     // clipboard manager only when the application object is destroyed.
     void end(int status);
 
-    [[nodiscard]] bool hasEnded() const noexcept { return m_ended; }
-
     [[nodiscard]] static Application* instance();
 
     // Reports an error that no handler caught, then ends the program with

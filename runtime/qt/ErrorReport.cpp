@@ -16,8 +16,6 @@ QString meaning(int number)
     switch (number) {
     case RuntimeError::InvalidProcedureCall:
         return QStringLiteral("程序呼叫或引數不正確");
-    case RuntimeError::Overflow:
-        return QStringLiteral("溢位");
     case RuntimeError::InternalError:
         return QStringLiteral("內部錯誤");
     default:

@@ -7,8 +7,9 @@
 namespace Runtime {
 
 // The message for an error that no handler caught, in Traditional Chinese
-// like the rest of the program's texts: the error's number and what it means,
-// then, when there is one, the detail it was raised with.
+// whatever the user's language, as runtime errors have always read: the
+// error's number and what it means, then, when there is one, the detail it
+// was raised with.
 [[nodiscard]] QString UnhandledErrorMessage(int number, const QString& detail);
 
 // Shows UnhandledErrorMessage() in a modal message box and returns when the

@@ -16,29 +16,4 @@ QString DecimalPoint(const QLocale& locale)
     return cache.decimalPoint;
 }
 
-bool IsNumeric(QStringView text, const QLocale& locale)
-{
-    return IsNumeric(ToU16(text), ToU16(DecimalPoint(locale)));
-}
-
-std::optional<double> ToDouble(QStringView text, const QLocale& locale)
-{
-    return ToDouble(ToU16(text), ToU16(DecimalPoint(locale)));
-}
-
-std::optional<double> ToDouble(QStringView text, QStringView decimalPoint)
-{
-    return ToDouble(ToU16(text), ToU16(decimalPoint));
-}
-
-QString Format(double value, QStringView pattern, const QLocale& locale)
-{
-    return ToQString(Format(value, ToU16(pattern), ToU16(DecimalPoint(locale))));
-}
-
-QString Format(double value, QStringView pattern, QStringView decimalPoint)
-{
-    return ToQString(Format(value, ToU16(pattern), ToU16(decimalPoint)));
-}
-
 } // namespace Runtime

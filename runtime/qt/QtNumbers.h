@@ -29,10 +29,4 @@ namespace Runtime {
 // whole parse, so the answer for the last locale asked is kept.
 [[nodiscard]] QString DecimalPoint(const QLocale& locale);
 
-[[nodiscard]] bool IsNumeric(QStringView text, const QLocale& locale = QLocale());
-[[nodiscard]] std::optional<double> ToDouble(QStringView text, const QLocale& locale = QLocale());
-[[nodiscard]] std::optional<double> ToDouble(QStringView text, QStringView decimalPoint);
-[[nodiscard]] QString Format(double value, QStringView pattern, const QLocale& locale = QLocale());
-[[nodiscard]] QString Format(double value, QStringView pattern, QStringView decimalPoint);
-
 } // namespace Runtime

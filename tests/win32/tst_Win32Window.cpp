@@ -6,7 +6,9 @@
 #include "window/win32/ControlTexts.h"
 #include "window/win32/Form1.h"
 
+#include <commctrl.h>
 #include <cstdio>
+#include <iterator>
 #include <string>
 #include <vector>
 #include <windows.h>
@@ -192,6 +194,57 @@ void messageFont(const Form1& form)
           "the window and every control return to their places with the font");
 }
 
+// The tooltip a result box carries, from the window's tooltip control.
+std::wstring toolTip(HWND form, HWND box)
+{
+    HWND tips = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM found) {
+            wchar_t kind[32] = L"";
+            GetClassNameW(window, kind, 32);
+            if (lstrcmpiW(kind, TOOLTIPS_CLASSW) != 0) {
+                return TRUE;
+            }
+            *reinterpret_cast<HWND*>(found) = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&tips));
+    wchar_t buffer[80] = L"";
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = form;
+    tool.uId = reinterpret_cast<UINT_PTR>(box);
+    tool.lpszText = buffer;
+    SendMessageW(tips, TTM_GETTEXTW, std::size(buffer), reinterpret_cast<LPARAM>(&tool));
+    return buffer;
+}
+
+// A long result that shows whole in a small message font, and not in the
+// usual one: its tooltip follows the font, with no new edit.
+void toolTipFollowsTheFont(const Form1& form)
+{
+    NONCLIENTMETRICSW saved{};
+    saved.cbSize = sizeof saved;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof saved, &saved, 0);
+    NONCLIENTMETRICSW smaller = saved;
+    smaller.lfMessageFont.lfHeight = saved.lfMessageFont.lfHeight / 2;
+    SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof smaller, &smaller, Broadcast);
+    settle();
+    SetWindowTextW(GetDlgItem(form.handle(), Form1::IdText1), L"123456789");
+    settle();
+    const HWND result = GetDlgItem(form.handle(), Form1::IdText2);
+    check(text(result) == L"4860493782.93" && textFits(result, true) &&
+              toolTip(form.handle(), result).empty(),
+          "a small message font: a 13-character result shows whole, with no tooltip");
+    SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof saved, &saved, Broadcast);
+    settle();
+    check(!textFits(result, true) && toolTip(form.handle(), result) == text(result),
+          "the usual font again: the result no longer shows whole and is in its tooltip");
+    SetWindowTextW(GetDlgItem(form.handle(), Form1::IdText1), L"0");
+    settle();
+}
+
 void dpiChange(const Form1& form)
 {
     const HWND box = GetDlgItem(form.handle(), Form1::IdText1);
@@ -321,6 +374,7 @@ int main(int argc, char** argv)
     if (language == "en_US") {
         colourSchemes(form);
         messageFont(form);
+        toolTipFollowsTheFont(form);
         dpiChange(form);
         keepOnTop(form);
     }

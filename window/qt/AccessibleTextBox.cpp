@@ -170,7 +170,7 @@ void AccessibleTextBox::segmentText(QAccessible::TextBoundaryType boundaryType) 
 
 // The segment that holds `offset`. At the end of the text, where the caret
 // stands after typing, that is the last segment (the last word, sentence,
-// line), or for characters none: segmentCount() then.
+// line), or, for characters, none: the number of segments then.
 int AccessibleTextBox::segmentAt(int offset, QAccessible::TextBoundaryType boundaryType) const
 {
     segmentText(boundaryType);

@@ -280,8 +280,8 @@ void Form1::paintEvent(QPaintEvent* event)
     if (!m_iconSet) {
         m_iconSet = true;
         // Handing the icon to an X11 window manager means decoding and sending
-        // every size of it, which took a quarter of the start-up time; nobody
-        // misses it for the few milliseconds after the first frame.
+        // every size of it, a quarter of the time to the first frame; nobody
+        // misses it for the few milliseconds after that frame.
         QTimer::singleShot(0, this, [this] { setWindowIcon(applicationIcon()); });
     }
 }

@@ -2,6 +2,7 @@
 
 #include "runtime/qt/Form.h"
 #include "window/qt/LineEditBox.h"
+#include "window/qt/SystemClipboard.h"
 #include "window/Twips.h"
 
 class RowWiring;

@@ -1,6 +1,5 @@
 #include "window/qt/LineEditBox.h"
 
-#include "runtime/qt/Clipboard.h"
 #include "runtime/qt/QtNumbers.h"
 #include "window/qt/LineEditMetrics.h"
 
@@ -40,9 +39,4 @@ bool LineEditBox::showsWholeText() const
 void LineEditBox::setToolTip(std::u16string_view text)
 {
     m_box->setToolTip(Runtime::ToQString(text));
-}
-
-void SystemClipboard::setText(std::u16string_view text)
-{
-    Runtime::Clipboard::instance().SetText(Runtime::ToQString(text));
 }

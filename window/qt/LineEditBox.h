@@ -24,10 +24,3 @@ private:
     // copied on the way to the core.
     mutable QString m_text;
 };
-
-// The system clipboard through the runtime.
-class SystemClipboard : public ClipboardText
-{
-public:
-    void setText(std::u16string_view text) override;
-};

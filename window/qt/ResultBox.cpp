@@ -1,6 +1,7 @@
 #include "window/qt/ResultBox.h"
 
-#include "window/qt/LineEditMetrics.h"
+#include "window/ConversionRow.h"
+#include "window/qt/LineEditBox.h"
 
 #include <QEvent>
 
@@ -28,5 +29,6 @@ void ResultBox::changeEvent(QEvent* event)
 // A new size or font can make a result fit, or no longer fit.
 void ResultBox::updateToolTip()
 {
-    setToolTip(TextFits(this) ? QString() : text());
+    LineEditBox box(this);
+    ShowWholeTextInToolTip(box);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "runtime/win32/Clipboard.h"
 #include "window/TextBox.h"
 
+#include <string>
 #include <windows.h>
 
 // A Win32 EDIT control as the window's behaviour sees a text box. Its
@@ -27,18 +27,4 @@ private:
     HWND m_toolTips = nullptr;
     std::wstring m_toolTip; // the tooltip control keeps a pointer to it
     mutable std::u16string m_text;
-};
-
-// The Windows clipboard as the window's behaviour sees it.
-class WindowsClipboard : public ClipboardText
-{
-public:
-    explicit WindowsClipboard(Runtime::Win32::ClipboardWriter& writer)
-        : m_writer(writer)
-    {
-    }
-    void setText(std::u16string_view text) override { m_writer.setText(text); }
-
-private:
-    Runtime::Win32::ClipboardWriter& m_writer;
 };

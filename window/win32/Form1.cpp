@@ -196,6 +196,9 @@ void Form1::applyDpi(UINT dpi, const RECT* suggested)
     const Placement placement = MeasureLayout(c.Text1, m_font, dpi);
     Place(c, placement);
     fitWindow(placement.client, suggested);
+    // A new font or size can make a result fit, or no longer fit.
+    ShowWholeTextInToolTip(*m_boxes[1]);
+    ShowWholeTextInToolTip(*m_boxes[3]);
 }
 
 // The window's frame around a client area of this size, at the window's

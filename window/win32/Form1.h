@@ -3,6 +3,7 @@
 #include "window/ConversionRow.h"
 #include "window/win32/EditBox.h"
 #include "window/win32/Layout.h"
+#include "window/win32/WindowsClipboard.h"
 
 #include <memory>
 #include <optional>
@@ -43,6 +44,12 @@ private:
     static LRESULT CALLBACK controlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
                                         UINT_PTR id, DWORD_PTR data);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    bool onTimer(WPARAM timer);
+    void onActivate(bool active);
+    [[nodiscard]] HBRUSH resultColours(HWND control, HDC dc) const;
+    void toggleKeepOnTop();
+    void onColoursChanged(UINT message, WPARAM wParam, LPARAM lParam);
+    void onSettingChange(WPARAM setting);
     void createControls(UINT dpi);
     void finishAfterFirstPaint();
     void describeControls();

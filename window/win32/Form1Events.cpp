@@ -49,13 +49,7 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
         }
         break;
     case WM_TIMER:
-        if (wParam == FinishTimer) {
-            KillTimer(m_window, FinishTimer);
-            finishAfterFirstPaint();
-            return 0;
-        }
-        if (wParam == ClipboardTimer) {
-            m_clipboardWriter.retry();
+        if (onTimer(wParam)) {
             return 0;
         }
         break;
@@ -63,34 +57,17 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
         selectEntry(reinterpret_cast<HWND>(wParam));
         return 0;
     case WM_ACTIVATE:
-        if (LOWORD(wParam) == WA_INACTIVE) {
-            const HWND focus = GetFocus();
-            m_lastFocus = IsChild(m_window, focus) ? focus : m_lastFocus;
-            return 0;
-        }
-        // Coming back to the window is not entering a box: the caret and
-        // the selection stay as the user left them.
-        m_activating = true;
-        SetFocus(m_lastFocus ? m_lastFocus : m_controls.Text3);
-        m_activating = false;
+        onActivate(LOWORD(wParam) != WA_INACTIVE);
         return 0;
-    case WM_CTLCOLORSTATIC: {
-        const auto control = reinterpret_cast<HWND>(lParam);
-        if (control == m_controls.Text2 || control == m_controls.Text4) {
-            const auto dc = reinterpret_cast<HDC>(wParam);
-            SetBkColor(dc, m_resultShade);
-            SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-            return reinterpret_cast<LRESULT>(m_resultBrush);
+    case WM_CTLCOLORSTATIC:
+        if (const HBRUSH brush =
+                resultColours(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam))) {
+            return reinterpret_cast<LRESULT>(brush);
         }
         break;
-    }
     case WM_SYSCOMMAND:
         if ((wParam & 0xfff0u) == KeepOnTopCommand) {
-            m_onTop = !m_onTop;
-            SetWindowPos(m_window, m_onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-            CheckMenuItem(GetSystemMenu(m_window, FALSE), KeepOnTopCommand,
-                          static_cast<UINT>(MF_BYCOMMAND | (m_onTop ? MF_CHECKED : MF_UNCHECKED)));
+            toggleKeepOnTop();
             return 0;
         }
         break;
@@ -99,21 +76,10 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_SYSCOLORCHANGE:
     case WM_THEMECHANGED:
-        // Common controls learn of new colours only from their parent.
-        for (HWND child = GetWindow(m_window, GW_CHILD); child;
-             child = GetWindow(child, GW_HWNDNEXT)) {
-            SendMessageW(child, message, wParam, lParam);
-        }
-        applyColours();
+        onColoursChanged(message, wParam, lParam);
         return 0;
     case WM_SETTINGCHANGE:
-        // The user may change any of these while we run.
-        m_decimalPoint = Runtime::Win32::DecimalPoint();
-        if (wParam == SPI_SETHIGHCONTRAST) {
-            applyColours();
-        } else if (wParam == SPI_SETNONCLIENTMETRICS || wParam == SPI_SETICONTITLELOGFONT) {
-            applyDpi(m_dpi, nullptr); // a new message font ("Make text bigger")
-        }
+        onSettingChange(wParam);
         break;
     case WM_ENDSESSION:
         if (wParam) {
@@ -130,6 +96,75 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     }
     return DefWindowProcW(m_window, message, wParam, lParam);
+}
+
+bool Form1::onTimer(WPARAM timer)
+{
+    if (timer == FinishTimer) {
+        KillTimer(m_window, FinishTimer);
+        finishAfterFirstPaint();
+        return true;
+    }
+    if (timer == ClipboardTimer) {
+        m_clipboardWriter.retry();
+        return true;
+    }
+    return false;
+}
+
+void Form1::onActivate(bool active)
+{
+    if (!active) {
+        const HWND focus = GetFocus();
+        m_lastFocus = IsChild(m_window, focus) ? focus : m_lastFocus;
+        return;
+    }
+    // Coming back to the window is not entering a box: the caret and the
+    // selection stay as the user left them.
+    m_activating = true;
+    SetFocus(m_lastFocus ? m_lastFocus : m_controls.Text3);
+    m_activating = false;
+}
+
+// The result boxes, read-only edits, are drawn as statics: in the result
+// shade. Nothing for the other controls.
+HBRUSH Form1::resultColours(HWND control, HDC dc) const
+{
+    if (control != m_controls.Text2 && control != m_controls.Text4) {
+        return nullptr;
+    }
+    SetBkColor(dc, m_resultShade);
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    return m_resultBrush;
+}
+
+void Form1::toggleKeepOnTop()
+{
+    m_onTop = !m_onTop;
+    SetWindowPos(m_window, m_onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    CheckMenuItem(GetSystemMenu(m_window, FALSE), KeepOnTopCommand,
+                  static_cast<UINT>(MF_BYCOMMAND | (m_onTop ? MF_CHECKED : MF_UNCHECKED)));
+}
+
+void Form1::onColoursChanged(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // Common controls learn of new colours only from their parent.
+    for (HWND child = GetWindow(m_window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        SendMessageW(child, message, wParam, lParam);
+    }
+    applyColours();
+}
+
+void Form1::onSettingChange(WPARAM setting)
+{
+    // The user may change any of these while we run.
+    m_decimalPoint = Runtime::Win32::DecimalPoint();
+    if (setting == SPI_SETHIGHCONTRAST) {
+        applyColours();
+    } else if (setting == SPI_SETNONCLIENTMETRICS || setting == SPI_SETICONTITLELOGFONT) {
+        applyDpi(m_dpi, nullptr); // a new message font ("Make text bigger")
+    }
 }
 
 void Form1::onCommand(int id, int code)
