@@ -4,8 +4,8 @@
 #include <string_view>
 
 // A text box as the window's behaviour sees it. Each front end implements
-// it over its own control, so the behaviour is written once and can be
-// tested through a fake.
+// it over its own control, so the behaviour is written once; the tests drive
+// it through a fake (tests/FakeTextBox.h).
 class TextBox
 {
 public:

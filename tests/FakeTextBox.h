@@ -1,0 +1,55 @@
+#pragma once
+
+#include "window/TextBox.h"
+
+#include <cstddef>
+#include <string>
+
+// A text box in memory that shows so many characters, for testing window/
+// without a window.
+class FakeTextBox : public TextBox
+{
+public:
+    explicit FakeTextBox(std::u16string text = u"0", std::size_t shows = 10)
+        : m_text(std::move(text))
+        , m_shows(shows)
+    {
+    }
+
+    [[nodiscard]] std::u16string_view text() const override { return m_text; }
+    void setText(std::u16string_view text) override
+    {
+        m_text = text;
+        selectionStart = static_cast<int>(m_text.size());
+        selectionLength = 0;
+    }
+    void setSelection(int start, int length) override
+    {
+        selectionStart = start;
+        selectionLength = length;
+    }
+    [[nodiscard]] bool showsWholeText() const override { return m_text.size() <= m_shows; }
+    void setToolTip(std::u16string_view text) override { toolTip = text; }
+
+    int selectionStart = 0;
+    int selectionLength = 0;
+    std::u16string toolTip;
+
+private:
+    std::u16string m_text;
+    std::size_t m_shows;
+};
+
+// A clipboard in memory that counts its writes.
+class FakeClipboard : public ClipboardText
+{
+public:
+    void setText(std::u16string_view text) override
+    {
+        held = text;
+        ++writes;
+    }
+
+    std::u16string held = u"before";
+    int writes = 0;
+};
