@@ -2,6 +2,7 @@
 // text boxes and clipboard: no window, no platform.
 #include "FakeTextBox.h"
 #include "window/Contrast.h"
+#include "window/Controls.h"
 #include "window/ConversionRow.h"
 #include "window/FormDesign.h"
 
@@ -135,16 +136,16 @@ void TestBehaviour::fittingScale()
     QFETCH(int, label1);
     QFETCH(double, factor);
 
-    FormDesign::Needs needs{};
-    needs.input = input;
-    needs.result = 40;
-    needs.boxHeight = 20;
-    needs.buttonWidth = buttonWidth;
-    needs.buttonHeight = 20;
-    needs.labelHeight = 10;
-    needs.Label1 = label1;
-    needs.Label2 = needs.Label3 = needs.Label4 = needs.Label5 = needs.Label6 = 5;
-    const Twips::Scale scale = FormDesign::FittingScale(needs);
+    const FormDesign::Needs needs{.input = input,
+                                  .result = 40,
+                                  .boxHeight = 20,
+                                  .buttonWidth = buttonWidth,
+                                  .buttonHeight = 20,
+                                  .labelHeight = 10};
+    Controls::LabelWidths labels{};
+    labels.fill(5);
+    labels[Controls::Label1] = label1;
+    const Twips::Scale scale = Controls::FittingScale(needs, labels);
     QVERIFY2(scale.factor() >= factor && scale.factor() < factor + 0.05,
              qPrintable(QString::number(scale.factor())));
     const Twips::Rect box = scale.rect(FormDesign::Text1.left, FormDesign::Text1.top,

@@ -36,30 +36,20 @@ inline constexpr int InputCharacters = 8;
 // or up to this far from the window's right edge.
 inline constexpr int LabelGap = 60;
 
-// The room a label has to grow into, from its left edge.
-[[nodiscard]] constexpr int LabelRoom(const Twips::Rect& label, int nextLeft)
-{
-    return nextLeft - LabelGap - label.left;
-}
-
 } // namespace FormDesign
 
 namespace FormDesign {
 
 // What the font and style in use need, in pixels, for the design to show
-// every text whole.
+// every text whole; each label's width beside it (window/Controls.h).
 struct Needs {
     int input;       // an input box that shows InputCharacters, frame and all
     int result;      // a result box that shows ResultCharacters
     int boxHeight;   // any text box
     int buttonWidth; // the button with its whole caption
     int buttonHeight;
-    int labelHeight;                                    // any label
-    int Label1, Label2, Label3, Label4, Label5, Label6; // each label's width
+    int labelHeight; // any label
 };
-
-// The smallest scale of the design, never below 1, at which all of it fits.
-[[nodiscard]] Twips::Scale FittingScale(const Needs& needs);
 
 // The widest number of `characters` characters: all digits and a separator,
 // or one of the digits traded for a minus sign.

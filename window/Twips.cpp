@@ -5,7 +5,7 @@
 
 namespace Twips {
 
-Scale Scale::fitting(std::initializer_list<Demand> demands)
+Scale Scale::fitting(std::span<const Demand> demands)
 {
     double factor = 1.0;
     for (const Demand& demand : demands) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <initializer_list>
+#include <span>
 
 // The window's layout is designed in twips. At the design's own font, 15
 // twips make one logical pixel; a larger font scales the whole design by one
@@ -30,7 +30,7 @@ class Scale
 public:
     // The smallest factor, never below 1, at which every demand fits once its
     // edges are rounded to whole pixels.
-    [[nodiscard]] static Scale fitting(std::initializer_list<Demand> demands);
+    [[nodiscard]] static Scale fitting(std::span<const Demand> demands);
 
     constexpr Scale() = default;
     explicit constexpr Scale(double factor)

@@ -1,5 +1,6 @@
 #include "window/qt/Accessibility.h"
 
+#include "window/Controls.h"
 #include "window/qt/AccessibleTextBox.h"
 #include "window/qt/EntryBox.h"
 #include "window/qt/Form1.h"
@@ -10,7 +11,6 @@
 #include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
-#include <QPushButton>
 
 namespace {
 
@@ -37,33 +37,31 @@ QString text(Texts::Id id)
     return QCoreApplication::translate(Texts::Context, Texts::English(id));
 }
 
-template <typename Control>
-Control* control(QWidget* form, const char* name)
+QWidget* control(QWidget* form, std::string_view name)
 {
-    return form->findChild<Control*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
-}
-
-void describeBox(QWidget* form, const char* box, const char* label, const QString& name,
-                 const QString& description)
-{
-    QWidget* widget = control<QWidget>(form, box);
-    widget->setAccessibleName(name);
-    widget->setAccessibleDescription(description);
-    control<QLabel>(form, label)->setBuddy(widget);
+    return form->findChild<QWidget*>(
+        QLatin1StringView(name.data(), static_cast<qsizetype>(name.size())),
+        Qt::FindDirectChildrenOnly);
 }
 
 } // namespace
 
+// Each box and the button by name and description; a box is also named by
+// the label that stands for it.
 void DescribeControls(QWidget* form)
 {
-    using namespace Texts;
-    describeBox(form, "Text1", "Label1", text(Text1Name), text(Text1Description));
-    describeBox(form, "Text2", "Label2", text(Text2Name), text(Text2Description));
-    describeBox(form, "Text3", "Label4", text(Text3Name), text(Text3Description));
-    describeBox(form, "Text4", "Label5", text(Text4Name), text(Text4Description));
-    auto* exit = control<QPushButton>(form, "Command1");
-    exit->setAccessibleName(text(Command1Name));
-    exit->setAccessibleDescription(text(Command1Description));
+    for (const Controls::Control& design : Controls::Table) {
+        if (design.accessibleName == Controls::NoText) {
+            continue;
+        }
+        QWidget* widget = control(form, design.name);
+        widget->setAccessibleName(text(design.accessibleName));
+        widget->setAccessibleDescription(text(design.accessibleDescription));
+        if (design.label != Controls::None) {
+            static_cast<QLabel*>(control(form, Controls::Table[design.label].name))
+                ->setBuddy(widget);
+        }
+    }
 }
 
 void InstallAccessibility()

@@ -2,9 +2,10 @@
 
 #include "runtime/qt/EventProcedure.h"
 #include "runtime/qt/Program.h"
+#include "runtime/qt/QtNumbers.h"
 #include "window/Contrast.h"
+#include "window/Controls.h"
 #include "window/ConversionRow.h"
-#include "window/FormDesign.h"
 #include "window/qt/Accessibility.h"
 #include "window/qt/EntryBox.h"
 #include "window/qt/LineEditMetrics.h"
@@ -22,25 +23,6 @@
 #include <algorithm>
 
 namespace {
-
-// The caption is 離, five spaces, 開, with no access key.
-constexpr QStringView ExitCaption = u"離     開";
-
-template <typename Widget>
-Widget* makeControl(QWidget* parent, const QString& name)
-{
-    auto* widget = new Widget(parent);
-    widget->setObjectName(name);
-    return widget;
-}
-
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text)
-{
-    auto* label = makeControl<QLabel>(parent, name);
-    label->setText(text);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
 
 QRect toPixels(const Twips::Scale& scale, const Twips::Rect& twips)
 {
@@ -97,37 +79,62 @@ Form1::Form1(QWidget* parent)
     connectEvents();
 }
 
+QWidget* Form1::makeControl(const Controls::Control& design)
+{
+    using Controls::Kind;
+    QWidget* control = nullptr;
+    const QString caption = Runtime::ToQString(design.caption);
+    switch (design.kind) {
+    case Kind::Input:
+    case Kind::Result: {
+        QLineEdit* box = design.kind == Kind::Input ? static_cast<QLineEdit*>(new EntryBox(this))
+                                                    : new ResultBox(this);
+        box->setText(caption);
+        control = box;
+        break;
+    }
+    case Kind::Label: {
+        auto* label = new QLabel(this);
+        label->setText(caption);
+        label->setTextFormat(Qt::PlainText);
+        control = label;
+        break;
+    }
+    case Kind::Line: {
+        auto* line = new QFrame(this);
+        line->setFrameShape(QFrame::HLine);
+        line->setFrameShadow(QFrame::Plain);
+        line->setLineWidth(1);
+        control = line;
+        break;
+    }
+    case Kind::Button: {
+        auto* button = new QPushButton(this);
+        button->setText(caption);
+        // Enter and Esc never press it.
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        control = button;
+        break;
+    }
+    }
+    control->setObjectName(
+        QLatin1StringView(design.name.data(), static_cast<qsizetype>(design.name.size())));
+    return control;
+}
+
 void Form1::createControls()
 {
-    Text1 = makeControl<EntryBox>(this, QStringLiteral("Text1"));
-    Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("mm"));
-    Label3 = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("="));
-    Text2 = makeControl<ResultBox>(this, QStringLiteral("Text2"));
-    Label2 = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("mil"));
-
-    Line1 = makeControl<QFrame>(this, QStringLiteral("Line1"));
-    Line1->setFrameShape(QFrame::HLine);
-    Line1->setFrameShadow(QFrame::Plain);
-    Line1->setLineWidth(1);
-
-    Text3 = makeControl<EntryBox>(this, QStringLiteral("Text3"));
-    Label4 = makeLabel(this, QStringLiteral("Label4"), QStringLiteral("mil"));
-    Label6 = makeLabel(this, QStringLiteral("Label6"), QStringLiteral("="));
-    Text4 = makeControl<ResultBox>(this, QStringLiteral("Text4"));
-    Label5 = makeLabel(this, QStringLiteral("Label5"), QStringLiteral("mm"));
-
-    Command1 = makeControl<QPushButton>(this, QStringLiteral("Command1"));
-    Command1->setText(ExitCaption.toString());
-    // Enter and Esc never press it.
-    Command1->setAutoDefault(false);
-    Command1->setDefault(false);
-
-    for (QLineEdit* box : {static_cast<QLineEdit*>(Text1), static_cast<QLineEdit*>(Text2),
-                           static_cast<QLineEdit*>(Text3), static_cast<QLineEdit*>(Text4)}) {
-        box->setText(QStringLiteral("0"));
+    for (std::size_t i = 0; i < Controls::Count; ++i) {
+        m_controls[i] = makeControl(Controls::Table[i]);
     }
     shadeResultBoxes();
     DescribeControls(this);
+}
+
+QLineEdit* Form1::box(std::size_t index) const
+{
+    return static_cast<QLineEdit*>(m_controls[index]);
 }
 
 // The smallest scale of the design at which every text fits in this font
@@ -135,50 +142,62 @@ void Form1::createControls()
 Twips::Scale Form1::fittingScale() const
 {
     namespace D = FormDesign;
+    using Controls::Kind;
     const auto boxWidth = [](const QLineEdit* box, int characters) {
         const QSize probe(1000, 1000); // any size: the frame around the text does not depend on it
         const int frame = probe.width() - LineEditTextRect(box, probe).width();
         return frame + NumberWidth(box->font(), characters);
     };
-    const auto hint = [](const QWidget* control) { return control->sizeHint(); };
-    return D::FittingScale({
-        .input = std::max(boxWidth(Text1, D::InputCharacters), boxWidth(Text3, D::InputCharacters)),
-        .result =
-            std::max(boxWidth(Text2, D::ResultCharacters), boxWidth(Text4, D::ResultCharacters)),
-        .boxHeight = std::max({hint(Text1).height(), hint(Text2).height(), hint(Text3).height(),
-                               hint(Text4).height()}),
-        .buttonWidth = hint(Command1).width(),
-        .buttonHeight = hint(Command1).height(),
-        .labelHeight = std::max(hint(Label1).height(), hint(Label4).height()),
-        .Label1 = hint(Label1).width(),
-        .Label2 = hint(Label2).width(),
-        .Label3 = hint(Label3).width(),
-        .Label4 = hint(Label4).width(),
-        .Label5 = hint(Label5).width(),
-        .Label6 = hint(Label6).width(),
-    });
+    D::Needs needs{};
+    Controls::LabelWidths labels{};
+    for (std::size_t i = 0; i < Controls::Count; ++i) {
+        const QSize hint = m_controls[i]->sizeHint();
+        switch (Controls::Table[i].kind) {
+        case Kind::Input:
+            needs.input = std::max(needs.input, boxWidth(box(i), D::InputCharacters));
+            needs.boxHeight = std::max(needs.boxHeight, hint.height());
+            break;
+        case Kind::Result:
+            needs.result = std::max(needs.result, boxWidth(box(i), D::ResultCharacters));
+            needs.boxHeight = std::max(needs.boxHeight, hint.height());
+            break;
+        case Kind::Label:
+            labels[i] = hint.width();
+            needs.labelHeight = std::max(needs.labelHeight, hint.height());
+            break;
+        case Kind::Button:
+            needs.buttonWidth = hint.width();
+            needs.buttonHeight = hint.height();
+            break;
+        case Kind::Line:
+            break;
+        }
+    }
+    return Controls::FittingScale(needs, labels);
 }
 
 void Form1::placeControls()
 {
+    using Controls::Kind;
     const Twips::Scale scale = fittingScale();
     setFixedClientSize({scale.toPixels(FormDesign::Width), scale.toPixels(FormDesign::Height)});
-
-    Text1->setGeometry(toPixels(scale, FormDesign::Text1));
-    Text2->setGeometry(toPixels(scale, FormDesign::Text2));
-    Text3->setGeometry(toPixels(scale, FormDesign::Text3));
-    Text4->setGeometry(toPixels(scale, FormDesign::Text4));
-    Command1->setGeometry(toPixels(scale, FormDesign::Command1));
-
-    const QRect line = toPixels(scale, FormDesign::Line1);
-    Line1->setGeometry(line.x(), line.y(), line.width(), 1);
-
-    placeLabel(Label1, scale, FormDesign::Label1, Text1);
-    placeLabel(Label3, scale, FormDesign::Label3, Text1);
-    placeLabel(Label2, scale, FormDesign::Label2, Text2);
-    placeLabel(Label4, scale, FormDesign::Label4, Text3);
-    placeLabel(Label6, scale, FormDesign::Label6, Text3);
-    placeLabel(Label5, scale, FormDesign::Label5, Text4);
+    // The boxes first: each label lines up with the box of its row.
+    for (std::size_t i = 0; i < Controls::Count; ++i) {
+        const Controls::Control& design = Controls::Table[i];
+        if (design.kind == Kind::Line) {
+            const QRect line = toPixels(scale, design.design);
+            m_controls[i]->setGeometry(line.x(), line.y(), line.width(), 1);
+        } else if (design.kind != Kind::Label) {
+            m_controls[i]->setGeometry(toPixels(scale, design.design));
+        }
+    }
+    for (std::size_t i = 0; i < Controls::Count; ++i) {
+        const Controls::Control& design = Controls::Table[i];
+        if (design.kind == Kind::Label) {
+            placeLabel(static_cast<QLabel*>(m_controls[i]), scale, design.design,
+                       box(design.rowBox));
+        }
+    }
 }
 
 // The theme's three-dimensional light shade marks the result boxes, unless
@@ -191,8 +210,11 @@ void Form1::shadeResultBoxes()
                                                       toRgb(form.color(QPalette::Text)));
     QPalette result;
     result.setColor(QPalette::Base, QColor(shade.red, shade.green, shade.blue));
-    Text2->setPalette(result);
-    Text4->setPalette(result);
+    for (std::size_t i = 0; i < Controls::Count; ++i) {
+        if (Controls::IsResult(i)) {
+            m_controls[i]->setPalette(result);
+        }
+    }
 }
 
 bool Form1::event(QEvent* event)
@@ -200,7 +222,7 @@ bool Form1::event(QEvent* event)
     switch (event->type()) {
     case QEvent::FontChange:
         // Qt hands a new font to the controls before their window.
-        if (Command1) {
+        if (m_controls.back()) {
             placeControls();
         }
         break;
@@ -236,20 +258,31 @@ void Form1::adaptLater()
 void Form1::setTabOrder()
 {
     // By tab index; the labels and the line never take the focus.
-    QWidget::setTabOrder(Text1, Text2);
-    QWidget::setTabOrder(Text2, Text3);
-    QWidget::setTabOrder(Text3, Text4);
-    QWidget::setTabOrder(Text4, Command1);
+    QWidget* previous = nullptr;
+    for (const Controls::Index i : Controls::InTabOrder()) {
+        if (!Controls::TakesFocus(i)) {
+            continue;
+        }
+        if (previous) {
+            QWidget::setTabOrder(previous, m_controls[i]);
+        }
+        previous = m_controls[i];
+    }
 }
 
 void Form1::connectEvents()
 {
-    m_millimetreRow = new RowWiring(Text1, Text2, Conversion::MmToMil, m_clipboard, this);
-    m_milRow = new RowWiring(Text3, Text4, Conversion::MilToMm, m_clipboard, this);
-    connectEntryBox(Text1, m_millimetreRow->input());
-    connectEntryBox(Text3, m_milRow->input());
-    connect(Command1, &QPushButton::clicked, this,
-            Runtime::EventProcedure([this] { Command1_Click(); }));
+    using Controls::Kind;
+    for (std::size_t i = 0; i < Controls::Count; ++i) {
+        const Controls::Control& design = Controls::Table[i];
+        if (design.kind == Kind::Input) {
+            m_rows[i] = new RowWiring(box(i), box(design.result), *design.rule, m_clipboard, this);
+            connectEntryBox(static_cast<EntryBox*>(m_controls[i]), m_rows[i]->input());
+        } else if (design.kind == Kind::Button) {
+            connect(static_cast<QPushButton*>(m_controls[i]), &QPushButton::clicked, this,
+                    Runtime::EventProcedure([this] { Command1_Click(); }));
+        }
+    }
 }
 
 // Both input boxes behave alike: entered, clicked or confirmed with Enter,
@@ -270,8 +303,8 @@ void Form1::connectEntryBox(EntryBox* box, TextBox& entry)
 void Form1::Load()
 {
     show();
-    Text3->setFocus(Qt::OtherFocusReason);
-    SelectEntry(m_milRow->input());
+    m_controls[Controls::StartsWithFocus]->setFocus(Qt::OtherFocusReason);
+    SelectEntry(m_rows[Controls::StartsWithFocus]->input());
 }
 
 void Form1::paintEvent(QPaintEvent* event)

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "runtime/qt/Form.h"
+#include "window/Controls.h"
 #include "window/qt/LineEditBox.h"
 #include "window/qt/SystemClipboard.h"
 #include "window/Twips.h"
+
+#include <array>
 
 class RowWiring;
 class TextBox;
@@ -32,7 +35,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QWidget* makeControl(const Controls::Control& design);
     void createControls();
+    [[nodiscard]] QLineEdit* box(std::size_t index) const;
     [[nodiscard]] Twips::Scale fittingScale() const;
     void placeControls();
     void shadeResultBoxes();
@@ -43,22 +48,10 @@ private:
 
     void Command1_Click();
 
-    EntryBox* Text1 = nullptr;
-    ResultBox* Text2 = nullptr;
-    EntryBox* Text3 = nullptr;
-    ResultBox* Text4 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Label5 = nullptr;
-    QLabel* Label6 = nullptr;
-    QFrame* Line1 = nullptr;
-    QPushButton* Command1 = nullptr;
-
+    // By their place in the table of controls.
+    std::array<QWidget*, Controls::Count> m_controls{};
     SystemClipboard m_clipboard;
-    RowWiring* m_millimetreRow = nullptr;
-    RowWiring* m_milRow = nullptr;
+    std::array<RowWiring*, Controls::Count> m_rows{};
     bool m_iconSet = false;
     bool m_adaptPending = false;
 };
