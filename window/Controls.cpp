@@ -1,6 +1,7 @@
 #include "window/Controls.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace Controls {
 
@@ -11,7 +12,7 @@ std::array<Index, Count> InTabOrder()
         order[i] = static_cast<Index>(i);
     }
     const auto key = [](Index i) {
-        return Table[i].tabIndex < 0 ? static_cast<int>(Count) + 100 : Table[i].tabIndex;
+        return TakesFocus(i) ? Table[i].tabIndex : std::numeric_limits<int>::max();
     };
     std::stable_sort(order.begin(), order.end(),
                      [&key](Index a, Index b) { return key(a) < key(b); });

@@ -160,7 +160,8 @@ inline constexpr Index StartsWithFocus = Text3;
     return IsBox(control) || (control < Count && Table[control].kind == Kind::Button);
 }
 
-// Every control, in the order of its tab index, the line last.
+// The controls that take the focus, in the order of their tab indices, then
+// the others (which never take it) in the table's order.
 [[nodiscard]] std::array<Index, Count> InTabOrder();
 
 // Each label's width in the font in use, by the label's place in the table;

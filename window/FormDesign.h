@@ -2,6 +2,9 @@
 
 #include "window/Twips.h"
 
+#include <array>
+#include <string_view>
+
 // The window as designed, in twips from the top-left corner of its client
 // area, at the design's own font. Both rows read as a sentence: input box,
 // its unit, "=", result box, its unit.
@@ -50,6 +53,14 @@ struct Needs {
     int buttonHeight;
     int labelHeight; // any label
 };
+
+// The decimal separators a number in a box may show: the user's, and '.',
+// which input takes in every locale. A box is as wide as the wider needs.
+[[nodiscard]] constexpr std::array<std::u16string_view, 2>
+NumberSeparators(std::u16string_view userDecimalPoint)
+{
+    return {userDecimalPoint, u"."};
+}
 
 // The widest number of `characters` characters: all digits and a separator,
 // or one of the digits traded for a minus sign.

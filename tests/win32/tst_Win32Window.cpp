@@ -278,29 +278,28 @@ void dpiChange(const Form1& form)
 // window menu is read as it is.
 void texts(const Form1& form, bool chinese)
 {
-    const auto item = [&form](int id) { return GetDlgItem(form.handle(), id); };
-    Controls controls{};
-    controls.Text1 = item(Form1::IdText1);
-    controls.Text2 = item(Form1::IdText2);
-    controls.Text3 = item(Form1::IdText3);
-    controls.Text4 = item(Form1::IdText4);
-    controls.Command1 = item(Form1::IdCommand1);
+    ControlHandles controls{};
+    for (std::size_t i = 0; i < Controls::Count; ++i) {
+        controls[i] = Controls::TakesFocus(i) ? GetDlgItem(form.handle(), ControlId(i)) : nullptr;
+    }
     const struct {
         HWND control;
         const wchar_t* name[2]; // English, Chinese
         const wchar_t* descriptionStart[2];
     } expected[] = {
-        {controls.Text1,
+        {controls[Controls::Text1],
          {L"Millimetres", L"\u516c\u91d0"},
          {L"Type a length in millimetres.", L"\u8f38\u5165\u4ee5\u516c\u91d0"}},
-        {controls.Text2,
+        {controls[Controls::Text2],
          {L"Mils result", L"mil \u63db\u7b97\u7d50\u679c"},
          {L"The length typed in millimetres, in mils", L"\u4ee5\u516c\u91d0\u8f38\u5165"}},
-        {controls.Text3, {L"Mils", L"mil"}, {L"Type a length in mils.", L"\u8f38\u5165\u4ee5 mil"}},
-        {controls.Text4,
+        {controls[Controls::Text3],
+         {L"Mils", L"mil"},
+         {L"Type a length in mils.", L"\u8f38\u5165\u4ee5 mil"}},
+        {controls[Controls::Text4],
          {L"Millimetres result", L"\u516c\u91d0\u63db\u7b97\u7d50\u679c"},
          {L"The length typed in mils, in millimetres", L"\u4ee5 mil \u8f38\u5165"}},
-        {controls.Command1,
+        {controls[Controls::Command1],
          {L"Exit", L"\u96e2\u958b"},
          {L"Ends Zandrel;", L"\u7d50\u675f Zandrel"}},
     };

@@ -1,5 +1,6 @@
 #include "window/qt/LineEditMetrics.h"
 
+#include "runtime/qt/QtNumbers.h"
 #include "window/FormDesign.h"
 
 #include <QFontMetrics>
@@ -58,8 +59,12 @@ int NumberWidth(const QFont& font, int characters)
     for (char16_t c = u'0'; c <= u'9'; ++c) {
         digit = std::max(digit, metrics.horizontalAdvance(QChar(c)));
     }
-    const qreal separator = std::max(metrics.horizontalAdvance(QLocale().decimalPoint()),
-                                     metrics.horizontalAdvance(QLatin1Char('.')));
+    qreal separator = 0;
+    const QString decimalPoint = QLocale().decimalPoint();
+    for (const std::u16string_view candidate :
+         FormDesign::NumberSeparators(Runtime::ToU16(decimalPoint))) {
+        separator = std::max(separator, metrics.horizontalAdvance(Runtime::ToQString(candidate)));
+    }
     return static_cast<int>(std::ceil(FormDesign::NumberWidth(
         digit, metrics.horizontalAdvance(QLatin1Char('-')), separator, characters)));
 }

@@ -9,17 +9,15 @@ std::wstring LoadText(HINSTANCE instance, Texts::Id id)
     return length > 0 ? std::wstring(text, static_cast<std::size_t>(length)) : std::wstring();
 }
 
-std::array<ControlText, 5> ControlTexts(HINSTANCE instance, const Controls& c)
+std::vector<ControlText> ControlTexts(HINSTANCE instance, const ControlHandles& controls)
 {
-    using namespace Texts;
-    const auto text = [instance](Id name, Id description, HWND control) {
-        return ControlText{control, LoadText(instance, name), LoadText(instance, description)};
-    };
-    return {{
-        text(Text1Name, Text1Description, c.Text1),
-        text(Text2Name, Text2Description, c.Text2),
-        text(Text3Name, Text3Description, c.Text3),
-        text(Text4Name, Text4Description, c.Text4),
-        text(Command1Name, Command1Description, c.Command1),
-    }};
+    std::vector<ControlText> texts;
+    for (std::size_t i = 0; i < Controls::Count; ++i) {
+        const Controls::Control& design = Controls::Table[i];
+        if (design.accessibleName != Controls::NoText) {
+            texts.push_back({controls[i], LoadText(instance, design.accessibleName),
+                             LoadText(instance, design.accessibleDescription)});
+        }
+    }
+    return texts;
 }

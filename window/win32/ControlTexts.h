@@ -3,8 +3,8 @@
 #include "window/Texts.h"
 #include "window/win32/Layout.h"
 
-#include <array>
 #include <string>
+#include <vector>
 #include <windows.h>
 
 // A text from the program's string tables, in the user's UI language.
@@ -18,4 +18,6 @@ struct ControlText {
     std::wstring description;
 };
 
-[[nodiscard]] std::array<ControlText, 5> ControlTexts(HINSTANCE instance, const Controls& controls);
+// Every control that the table of controls names for a screen reader.
+[[nodiscard]] std::vector<ControlText> ControlTexts(HINSTANCE instance,
+                                                    const ControlHandles& controls);

@@ -74,62 +74,85 @@ bool Form1::Load()
 
     ShowWindow(m_window, SW_SHOWNORMAL);
     UpdateWindow(m_window);
-    SetFocus(m_controls.Text3);
-    selectEntry(m_controls.Text3);
+    SetFocus(m_controls[Controls::StartsWithFocus]);
+    selectEntry(m_controls[Controls::StartsWithFocus]);
     return true;
 }
 
 void Form1::createControls(UINT dpi)
 {
+    using Controls::Kind;
     m_dpi = dpi;
     m_font = messageFont(dpi);
-    const auto make = [this](const wchar_t* kind, const wchar_t* text, DWORD style, DWORD exStyle,
-                             int id, const RECT& r) {
-        const HWND control =
-            CreateWindowExW(exStyle, kind, text, WS_CHILD | WS_VISIBLE | style, r.left, r.top,
-                            r.right - r.left, r.bottom - r.top, m_window,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), m_instance, nullptr);
+    const auto make = [this](std::size_t index, const RECT& r) {
+        const Controls::Control& design = Controls::Table[index];
+        constexpr DWORD box = WS_TABSTOP | ES_AUTOHSCROLL | ES_LEFT;
+        const wchar_t* kind = L"STATIC";
+        DWORD style = 0;
+        DWORD exStyle = 0;
+        switch (design.kind) {
+        case Kind::Input:
+        case Kind::Result:
+            kind = L"EDIT";
+            style = design.kind == Kind::Result ? box | ES_READONLY : box;
+            exStyle = WS_EX_CLIENTEDGE;
+            break;
+        case Kind::Label:
+            style = SS_LEFT | SS_NOPREFIX;
+            break;
+        case Kind::Line:
+            style = SS_ETCHEDHORZ;
+            break;
+        case Kind::Button:
+            kind = L"BUTTON";
+            style = WS_TABSTOP | BS_PUSHBUTTON;
+            break;
+        }
+        const std::wstring caption(design.caption.begin(), design.caption.end());
+        const HWND control = CreateWindowExW(
+            exStyle, kind, caption.c_str(), WS_CHILD | WS_VISIBLE | style, r.left, r.top,
+            r.right - r.left, r.bottom - r.top, m_window,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(index))), m_instance, nullptr);
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
         return control;
     };
-    constexpr DWORD box = WS_TABSTOP | ES_AUTOHSCROLL | ES_LEFT;
-    constexpr DWORD label = SS_LEFT | SS_NOPREFIX;
     // Created in the order of the tab indices: the dialog manager's Tab
-    // follows the creation order. The first box, in the font, gives the
+    // follows the creation order. The first, a box in the font, gives the
     // layout its margins; the others are made where the layout puts them.
-    Controls& c = m_controls;
-    c.Text1 = make(L"EDIT", L"0", box, WS_EX_CLIENTEDGE, IdText1, {});
-    const Placement p = MeasureLayout(c.Text1, m_font, dpi);
-    MoveTo(c.Text1, p.Text1);
-    c.Text2 = make(L"EDIT", L"0", box | ES_READONLY, WS_EX_CLIENTEDGE, IdText2, p.Text2);
-    c.Text3 = make(L"EDIT", L"0", box, WS_EX_CLIENTEDGE, IdText3, p.Text3);
-    c.Text4 = make(L"EDIT", L"0", box | ES_READONLY, WS_EX_CLIENTEDGE, IdText4, p.Text4);
-    c.Command1 =
-        make(L"BUTTON", Captions::Exit, WS_TABSTOP | BS_PUSHBUTTON, 0, IdCommand1, p.Command1);
-    c.Label1 = make(L"STATIC", Captions::Millimetres, label, 0, -1, p.Label1);
-    c.Label3 = make(L"STATIC", Captions::Equals, label, 0, -1, p.Label3);
-    c.Label2 = make(L"STATIC", Captions::Mils, label, 0, -1, p.Label2);
-    // An etched line made at a size grows by its edge; moved, it keeps it.
-    c.Line1 = make(L"STATIC", L"", SS_ETCHEDHORZ, 0, -1, p.Line1);
-    MoveTo(c.Line1, p.Line1);
-    c.Label4 = make(L"STATIC", Captions::Mils, label, 0, -1, p.Label4);
-    c.Label6 = make(L"STATIC", Captions::Equals, label, 0, -1, p.Label6);
-    c.Label5 = make(L"STATIC", Captions::Millimetres, label, 0, -1, p.Label5);
+    const auto order = Controls::InTabOrder();
+    static_assert(Controls::IsBox(Controls::Text1) &&
+                  Controls::Table[Controls::Text1].tabIndex == 0);
+    m_controls[order[0]] = make(order[0], {});
+    const Placement p = MeasureLayout(m_controls[order[0]], m_font, dpi, m_decimalPoint);
+    MoveTo(m_controls[order[0]], p.places[order[0]]);
+    for (std::size_t k = 1; k < Controls::Count; ++k) {
+        const std::size_t i = order[k];
+        m_controls[i] = make(i, p.places[i]);
+        if (Controls::Table[i].kind == Kind::Line) {
+            // An etched line made at a size grows by its edge; moved, it keeps it.
+            MoveTo(m_controls[i], p.places[i]);
+        }
+    }
     fitWindow(p.client, nullptr);
 
-    const HWND boxes[] = {c.Text1, c.Text2, c.Text3, c.Text4};
-    for (int i = 0; i < 4; ++i) {
-        m_boxes[i] = std::make_unique<EditBox>(boxes[i]);
-    }
-    // Clicks in the input boxes, and a screen reader's first question to any
-    // control it names.
-    for (HWND control : {c.Text1, c.Text2, c.Text3, c.Text4, c.Command1}) {
-        SetWindowSubclass(control, controlProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    for (std::size_t i = 0; i < Controls::Count; ++i) {
+        if (Controls::IsBox(i)) {
+            m_boxes[i] = std::make_unique<EditBox>(m_controls[i]);
+        }
+        // Clicks in the input boxes, and a screen reader's first question to
+        // any control it names.
+        if (Controls::TakesFocus(i)) {
+            SetWindowSubclass(m_controls[i], controlProc, 0, reinterpret_cast<DWORD_PTR>(this));
+        }
     }
     // Connected once the boxes hold their "0": nothing converts before the
     // first edit.
-    m_millimetreRow.emplace(*m_boxes[0], *m_boxes[1], Conversion::MmToMil, m_clipboard);
-    m_milRow.emplace(*m_boxes[2], *m_boxes[3], Conversion::MilToMm, m_clipboard);
+    for (std::size_t i = 0; i < Controls::Count; ++i) {
+        if (Controls::IsInput(i)) {
+            const Controls::Control& design = Controls::Table[i];
+            m_rows[i].emplace(*m_boxes[i], *m_boxes[design.result], *design.rule, m_clipboard);
+        }
+    }
     applyColours();
 }
 
@@ -156,7 +179,9 @@ void Form1::finishAfterFirstPaint()
                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                  nullptr, nullptr, m_instance, nullptr);
     for (const auto& box : m_boxes) {
-        box->attachToolTips(m_toolTips);
+        if (box) {
+            box->attachToolTips(m_toolTips);
+        }
     }
 }
 
@@ -185,20 +210,23 @@ void Form1::applyDpi(UINT dpi, const RECT* suggested)
     m_dpi = dpi;
     const HFONT old = m_font;
     m_font = messageFont(dpi);
-    const Controls& c = m_controls;
-    for (HWND control : {c.Text1, c.Text2, c.Text3, c.Text4, c.Label1, c.Label2, c.Label3, c.Label4,
-                         c.Label5, c.Label6, c.Command1}) {
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), TRUE);
+    for (std::size_t i = 0; i < Controls::Count; ++i) {
+        if (Controls::Table[i].kind != Controls::Kind::Line) {
+            SendMessageW(m_controls[i], WM_SETFONT, reinterpret_cast<WPARAM>(m_font), TRUE);
+        }
     }
     if (old) {
         DeleteObject(old);
     }
-    const Placement placement = MeasureLayout(c.Text1, m_font, dpi);
-    Place(c, placement);
+    const Placement placement = MeasureLayout(measuringBox(), m_font, dpi, m_decimalPoint);
+    Place(m_controls, placement);
     fitWindow(placement.client, suggested);
     // A new font or size can make a result fit, or no longer fit.
-    ShowWholeTextInToolTip(*m_boxes[1]);
-    ShowWholeTextInToolTip(*m_boxes[3]);
+    for (std::size_t i = 0; i < Controls::Count; ++i) {
+        if (Controls::IsResult(i)) {
+            ShowWholeTextInToolTip(*m_boxes[i]);
+        }
+    }
 }
 
 // The window's frame around a client area of this size, at the window's
@@ -217,20 +245,27 @@ void Form1::fitWindow(SIZE client, const RECT* suggested)
                  SWP_NOZORDER | SWP_NOACTIVATE | (suggested ? 0 : SWP_NOMOVE) | unseen);
 }
 
-EditBox* Form1::entry(HWND edit)
+std::size_t Form1::indexOf(HWND control) const
 {
-    for (const auto& box : m_boxes) {
-        if (box->handle() == edit) {
-            return box.get();
+    for (std::size_t i = 0; i < Controls::Count; ++i) {
+        if (m_controls[i] == control) {
+            return i;
         }
     }
-    return nullptr;
+    return Controls::None;
+}
+
+// The box the layout takes its margins from: the first in tab order.
+HWND Form1::measuringBox() const
+{
+    return m_controls[Controls::InTabOrder()[0]];
 }
 
 void Form1::selectEntry(HWND edit)
 {
-    if (EditBox* box = entry(edit)) {
-        SelectEntry(*box);
+    const std::size_t i = indexOf(edit);
+    if (Controls::IsBox(i)) {
+        SelectEntry(*m_boxes[i]);
     }
 }
 
@@ -243,8 +278,7 @@ int Form1::Run()
             IsChild(m_window, message.hwnd)) {
             // Enter selects the input box's leading text again and inserts
             // nothing; neither key ever presses the button.
-            if (message.wParam == VK_RETURN &&
-                (message.hwnd == m_controls.Text1 || message.hwnd == m_controls.Text3)) {
+            if (message.wParam == VK_RETURN && Controls::IsInput(indexOf(message.hwnd))) {
                 SetFocus(message.hwnd);
                 selectEntry(message.hwnd);
             }

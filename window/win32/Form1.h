@@ -5,6 +5,7 @@
 #include "window/win32/Layout.h"
 #include "window/win32/WindowsClipboard.h"
 
+#include <array>
 #include <memory>
 #include <optional>
 #include <string>
@@ -30,7 +31,14 @@ public:
 
     // The window menu's "Keep on top"; system menu ids are multiples of 16.
     static constexpr UINT KeepOnTopCommand = 0x0100;
-    enum ControlId : int { IdText1 = 101, IdText2, IdText3, IdText4, IdCommand1 };
+    // The ids of the controls that take the focus (Layout.h).
+    enum ControlIdOf : int {
+        IdText1 = ControlId(Controls::Text1),
+        IdText2 = ControlId(Controls::Text2),
+        IdText3 = ControlId(Controls::Text3),
+        IdText4 = ControlId(Controls::Text4),
+        IdCommand1 = ControlId(Controls::Command1),
+    };
 
 private:
     // After the dialog manager's own selection of a box it tabs into.
@@ -57,22 +65,26 @@ private:
     void applyDpi(UINT dpi, const RECT* suggested);
     void fitWindow(SIZE client, const RECT* suggested);
     void onCommand(int id, int code);
-    [[nodiscard]] EditBox* entry(HWND edit);
+    // The control's place in the table of controls; Controls::None for a
+    // window that is none of them.
+    [[nodiscard]] std::size_t indexOf(HWND control) const;
+    [[nodiscard]] HWND measuringBox() const;
     void selectEntry(HWND edit);
 
     HINSTANCE m_instance;
     HWND m_window = nullptr;
     HWND m_toolTips = nullptr;
-    Controls m_controls{};
+    ControlHandles m_controls{};
     HFONT m_font = nullptr;
     HBRUSH m_resultBrush = nullptr;
     COLORREF m_resultShade = 0;
     UINT m_dpi = 96;
-    std::unique_ptr<EditBox> m_boxes[4];
+    // By place in the table; the boxes only.
+    std::array<std::unique_ptr<EditBox>, Controls::Count> m_boxes;
     Runtime::Win32::ClipboardWriter m_clipboardWriter{ClipboardTimer};
     WindowsClipboard m_clipboard{m_clipboardWriter};
-    std::optional<ConversionRow> m_millimetreRow;
-    std::optional<ConversionRow> m_milRow;
+    // By the place of each row's input box in the table.
+    std::array<std::optional<ConversionRow>, Controls::Count> m_rows;
     std::u16string m_decimalPoint;
     HWND m_lastFocus = nullptr;
     bool m_activating = false;

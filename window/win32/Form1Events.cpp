@@ -30,8 +30,7 @@ LRESULT CALLBACK Form1::controlProc(HWND control, UINT message, WPARAM wParam, L
     const LRESULT result = DefSubclassProc(control, message, wParam, lParam);
     // The input boxes: a click anywhere in one selects its leading text, so
     // that no bare caret is left inside the number.
-    if (message == WM_LBUTTONUP &&
-        (control == form->m_controls.Text1 || control == form->m_controls.Text3)) {
+    if (message == WM_LBUTTONUP && Controls::IsInput(form->indexOf(control))) {
         form->selectEntry(control);
     }
     return result;
@@ -122,7 +121,7 @@ void Form1::onActivate(bool active)
     // Coming back to the window is not entering a box: the caret and the
     // selection stay as the user left them.
     m_activating = true;
-    SetFocus(m_lastFocus ? m_lastFocus : m_controls.Text3);
+    SetFocus(m_lastFocus ? m_lastFocus : m_controls[Controls::StartsWithFocus]);
     m_activating = false;
 }
 
@@ -130,7 +129,7 @@ void Form1::onActivate(bool active)
 // shade. Nothing for the other controls.
 HBRUSH Form1::resultColours(HWND control, HDC dc) const
 {
-    if (control != m_controls.Text2 && control != m_controls.Text4) {
+    if (!Controls::IsResult(indexOf(control))) {
         return nullptr;
     }
     SetBkColor(dc, m_resultShade);
@@ -169,26 +168,18 @@ void Form1::onSettingChange(WPARAM setting)
 
 void Form1::onCommand(int id, int code)
 {
-    switch (id) {
-    case IdText1:
-    case IdText3:
+    const std::size_t i = indexOf(GetDlgItem(m_window, id));
+    if (Controls::IsInput(i)) {
         if (code == EN_CHANGE) {
-            (id == IdText1 ? m_millimetreRow : m_milRow)->onChange(m_decimalPoint);
+            m_rows[i]->onChange(m_decimalPoint);
         } else if (code == EN_SETFOCUS && !m_activating) {
             // The dialog manager selects the whole text of a box it tabs
             // into after this notification; ours comes after that.
-            PostMessageW(
-                m_window, SelectEntryMessage,
-                reinterpret_cast<WPARAM>(id == IdText1 ? m_controls.Text1 : m_controls.Text3), 0);
+            PostMessageW(m_window, SelectEntryMessage, reinterpret_cast<WPARAM>(m_controls[i]), 0);
         }
-        break;
-    case IdCommand1:
-        if (code == BN_CLICKED) {
-            DestroyWindow(m_window); // ends the program, status 0
-        }
-        break;
-    default:
-        break;
+    } else if (i < Controls::Count && Controls::Table[i].kind == Controls::Kind::Button &&
+               code == BN_CLICKED) {
+        DestroyWindow(m_window); // ends the program, status 0
     }
 }
 

@@ -14,22 +14,29 @@ int textWidth(HDC dc, std::wstring_view text)
     return extent.cx;
 }
 
-// The widest digit, the minus sign and the wider decimal separator: what a
-// number of so many characters needs, measured once.
+std::wstring_view wide(std::u16string_view text)
+{
+    return {reinterpret_cast<const wchar_t*>(text.data()), text.size()};
+}
+
+// The widest digit, the minus sign and the wider of the separators a number
+// may show: what a number of so many characters needs, measured once.
 struct NumberGlyphs {
     int digit = 0;
     int minus = 0;
     int separator = 0;
 };
 
-NumberGlyphs numberGlyphs(HDC dc)
+NumberGlyphs numberGlyphs(HDC dc, std::u16string_view decimalPoint)
 {
     NumberGlyphs glyphs;
     for (wchar_t c = L'0'; c <= L'9'; ++c) {
         glyphs.digit = std::max(glyphs.digit, textWidth(dc, std::wstring_view(&c, 1)));
     }
     glyphs.minus = textWidth(dc, L"-");
-    glyphs.separator = std::max(textWidth(dc, L"."), textWidth(dc, L","));
+    for (const std::u16string_view separator : FormDesign::NumberSeparators(decimalPoint)) {
+        glyphs.separator = std::max(glyphs.separator, textWidth(dc, wide(separator)));
+    }
     return glyphs;
 }
 
@@ -46,9 +53,11 @@ RECT pixels(const Twips::Rect& r)
 
 } // namespace
 
-Placement MeasureLayout(HWND edit, HFONT font, UINT dpi)
+Placement MeasureLayout(HWND edit, HFONT font, UINT dpi, std::u16string_view decimalPoint)
 {
     namespace D = FormDesign;
+    using Controls::Kind;
+    using Controls::Table;
     HDC dc = GetDC(edit);
     const HGDIOBJ old = SelectObject(dc, font);
     TEXTMETRICW metrics{};
@@ -57,72 +66,58 @@ Placement MeasureLayout(HWND edit, HFONT font, UINT dpi)
     const auto margins = static_cast<DWORD>(SendMessageW(edit, EM_GETMARGINS, 0, 0));
     // Borders, the edit's own margins, a pixel on each side and the caret.
     const int boxFrame = 2 * edge + LOWORD(margins) + HIWORD(margins) + 3;
-    const int boxHeight = metrics.tmHeight + 2 * edge + MulDiv(6, static_cast<int>(dpi), 96);
     const int padding = MulDiv(16, static_cast<int>(dpi), 96);
-    const int mm = textWidth(dc, Captions::Millimetres);
-    const int mil = textWidth(dc, Captions::Mils);
-    const int equals = textWidth(dc, Captions::Equals);
-    const NumberGlyphs glyphs = numberGlyphs(dc);
-    const Twips::Scale fitting = D::FittingScale({
+    const NumberGlyphs glyphs = numberGlyphs(dc, decimalPoint);
+    D::Needs needs{
         .input = boxFrame + numberWidth(glyphs, D::InputCharacters),
         .result = boxFrame + numberWidth(glyphs, D::ResultCharacters),
-        .boxHeight = boxHeight,
-        .buttonWidth = textWidth(dc, Captions::Exit) + 2 * padding,
+        .boxHeight = metrics.tmHeight + 2 * edge + MulDiv(6, static_cast<int>(dpi), 96),
+        .buttonWidth = 0,
         .buttonHeight = metrics.tmHeight + padding / 2 + 2 * edge,
         .labelHeight = metrics.tmHeight,
-        .Label1 = mm,
-        .Label2 = mil,
-        .Label3 = equals,
-        .Label4 = mil,
-        .Label5 = mm,
-        .Label6 = equals,
-    });
+    };
+    Controls::LabelWidths labels{};
+    for (std::size_t i = 0; i < Controls::Count; ++i) {
+        if (Table[i].kind == Kind::Label) {
+            labels[i] = textWidth(dc, wide(Table[i].caption));
+        } else if (Table[i].kind == Kind::Button) {
+            needs.buttonWidth = textWidth(dc, wide(Table[i].caption)) + 2 * padding;
+        }
+    }
+    const Twips::Scale fitting = Controls::FittingScale(needs, labels);
     SelectObject(dc, old);
     ReleaseDC(edit, dc);
     // The design's own size at 96 dpi, grown for the DPI.
     const Twips::Scale scale(std::max(fitting.factor(), dpi / 96.0));
-    const auto box = [&scale](const Twips::Rect& d) {
-        return pixels(scale.rect(d.left, d.top, d.width, d.height));
-    };
-    // A label stands where its text lines up with the text in the box of
-    // its row: an edit control draws its line at the top, inside its border.
-    const auto label = [&](const Twips::Rect& design, const RECT& rowBox, int width) {
-        const int left = scale.toPixels(design.left);
-        const int top = rowBox.top + edge + 1;
-        return RECT{left, top, left + width + 1, top + metrics.tmHeight};
-    };
-    const Twips::Rect line = scale.rect(D::Line1.left, D::Line1.top, D::Line1.width, 0);
     Placement p{};
-    p.Text1 = box(D::Text1);
-    p.Text2 = box(D::Text2);
-    p.Text3 = box(D::Text3);
-    p.Text4 = box(D::Text4);
-    p.Command1 = box(D::Command1);
-    p.Line1 = {line.left, line.top, line.left + line.width, line.top + 2};
-    p.Label1 = label(D::Label1, p.Text1, mm);
-    p.Label3 = label(D::Label3, p.Text1, equals);
-    p.Label2 = label(D::Label2, p.Text2, mil);
-    p.Label4 = label(D::Label4, p.Text3, mil);
-    p.Label6 = label(D::Label6, p.Text3, equals);
-    p.Label5 = label(D::Label5, p.Text4, mm);
+    // The boxes, the button and the line first: a label stands where its
+    // text lines up with the text in the box of its row, and an edit
+    // control draws its line at the top, inside its border.
+    for (std::size_t i = 0; i < Controls::Count; ++i) {
+        const Twips::Rect& d = Table[i].design;
+        if (Table[i].kind == Kind::Line) {
+            const Twips::Rect line = scale.rect(d.left, d.top, d.width, 0);
+            p.places[i] = {line.left, line.top, line.left + line.width, line.top + 2};
+        } else if (Table[i].kind != Kind::Label) {
+            p.places[i] = pixels(scale.rect(d.left, d.top, d.width, d.height));
+        }
+    }
+    for (std::size_t i = 0; i < Controls::Count; ++i) {
+        if (Table[i].kind == Kind::Label) {
+            const int left = scale.toPixels(Table[i].design.left);
+            const int top = p.places[Table[i].rowBox].top + edge + 1;
+            p.places[i] = {left, top, left + labels[i] + 1, top + metrics.tmHeight};
+        }
+    }
     p.client = {scale.toPixels(D::Width), scale.toPixels(D::Height)};
     return p;
 }
 
-void Place(const Controls& c, const Placement& p)
+void Place(const ControlHandles& controls, const Placement& placement)
 {
-    MoveTo(c.Text1, p.Text1);
-    MoveTo(c.Text2, p.Text2);
-    MoveTo(c.Text3, p.Text3);
-    MoveTo(c.Text4, p.Text4);
-    MoveTo(c.Label1, p.Label1);
-    MoveTo(c.Label2, p.Label2);
-    MoveTo(c.Label3, p.Label3);
-    MoveTo(c.Label4, p.Label4);
-    MoveTo(c.Label5, p.Label5);
-    MoveTo(c.Label6, p.Label6);
-    MoveTo(c.Line1, p.Line1);
-    MoveTo(c.Command1, p.Command1);
+    for (std::size_t i = 0; i < Controls::Count; ++i) {
+        MoveTo(controls[i], placement.places[i]);
+    }
 }
 
 void MoveTo(HWND control, const RECT& place)
