@@ -64,7 +64,7 @@ private:
     void applyColours();
     void applyDpi(UINT dpi, const RECT* suggested);
     void fitWindow(SIZE client, const RECT* suggested);
-    void onCommand(int id, int code);
+    void onCommand(HWND control, int code);
     // The control's place in the table of controls; Controls::None for a
     // window that is none of them.
     [[nodiscard]] std::size_t indexOf(HWND control) const;

@@ -40,7 +40,7 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_COMMAND:
-        onCommand(LOWORD(wParam), HIWORD(wParam));
+        onCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
         return 0;
     case WM_GETOBJECT:
         if (!m_described) {
@@ -166,9 +166,11 @@ void Form1::onSettingChange(WPARAM setting)
     }
 }
 
-void Form1::onCommand(int id, int code)
+// A control's notification names the control itself: no lookup by id, which
+// under Wine asks the server, on every keystroke.
+void Form1::onCommand(HWND control, int code)
 {
-    const std::size_t i = indexOf(GetDlgItem(m_window, id));
+    const std::size_t i = indexOf(control);
     if (Controls::IsInput(i)) {
         if (code == EN_CHANGE) {
             m_rows[i]->onChange(m_decimalPoint);
