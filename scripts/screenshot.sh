@@ -27,6 +27,9 @@ shoot() {
         "$build/zandrel" &
     fi
     pid=$!
+    # The same picture twice in a row (import's arguments): all is drawn.
+    local shown="" now
+    still() { now=$(import "$@" rgb:- | md5sum); [[ "$now" == "$shown" ]] || { shown=$now; false; }; }
     wid=$("$here/wait-active-window.sh" "$class" 30) && wait_for 10 ready_for_keys || { kill "$pid"; exit 1; }
     xdotool type --delay 30 3937
     if [[ $# -gt 2 ]]; then
@@ -36,18 +39,14 @@ shoot() {
         coproc OTHER { wine "$3" 2>/dev/null; }
         echo menu >&"${OTHER[1]}"
         read -r -t 20 _ <&"${OTHER[0]}"
-        local shown="" now
-        still() { now=$(import -window root -crop 420x300+0+0 rgb:- | md5sum); [[ "$now" == "$shown" ]] || { shown=$now; false; }; }
-        wait_for 5 still # the same picture twice in a row: the menu is drawn
+        wait_for 5 still -window root -crop 420x300+0+0 # the menu is drawn
         import -window root -crop 420x300+0+0 "$out"
         exec {OTHER[1]}>&-
     else
         xdotool key Tab Tab Tab
         xdotool type --delay 30 25.4
         expect_clipboard 1000.00 "25.4 mm"
-        local shown="" now
-        still() { now=$(import -window "$wid" rgb:- | md5sum); [[ "$now" == "$shown" ]] || { shown=$now; false; }; }
-        wait_for 5 still # the same picture twice in a row: the icon and the last paint are in
+        wait_for 5 still -window "$wid" # the icon and the last paint are in
         import -window "$wid" -frame "$out"
     fi
     kill "$pid"

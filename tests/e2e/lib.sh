@@ -31,23 +31,26 @@ wait_for() {
     done
 }
 
-# A point of the window's design, in twips, from window/FormDesign.h: the
-# control's left edge plus $2 per cent of its width, and its middle.
-design_point() {
-    local rect
-    rect=$(sed -n "s/.*Twips::Rect $1{\([0-9, ]*\)}.*/\1/p" "$design_header" | tr -d ' ')
-    IFS=, read -r left top width height <<<"$rect"
-    echo $((left + width * ${2:-50} / 100)) $((top + height / 2))
-}
 design_width=$(sed -n 's/.*int Width = \([0-9]*\);.*/\1/p' "$design_header")
 
-# Clicks on a control of window $wid: the window scales the design to its
-# font, so the point is found from the window's width.
+# A point of a control in window $wid, in pixels: its left edge plus $2 per
+# cent of its width, and its middle, from the design in window/FormDesign.h.
+# The window scales the design to its font, so the scale is found from the
+# window's width.
+window_point() {
+    local rect left top width height scaled
+    rect=$(sed -n "s/.*Twips::Rect $1{\([0-9, ]*\)}.*/\1/p" "$design_header" | tr -d ' ')
+    IFS=, read -r left top width height <<<"$rect"
+    scaled=$(xdotool getwindowgeometry --shell "$wid" | sed -n 's/^WIDTH=//p')
+    echo $(((left + width * ${2:-50} / 100) * scaled / design_width)) \
+        $(((top + height / 2) * scaled / design_width))
+}
+
+# Clicks on a control of window $wid.
 click_on() {
-    local width x y
-    width=$(xdotool getwindowgeometry --shell "$wid" | sed -n 's/^WIDTH=//p')
-    read -r x y <<<"$(design_point "$@")"
-    xdotool mousemove --window "$wid" $((x * width / design_width)) $((y * width / design_width)) click 1
+    local x y
+    read -r x y <<<"$(window_point "$@")"
+    xdotool mousemove --window "$wid" "$x" "$y" click 1
 }
 
 # The clipboard's text; a stuck owner gets two seconds.
@@ -83,11 +86,10 @@ expect_exit() {
 # key can be lost (Wine maps a window before it places and paints its
 # controls; a slow build may still be taking the focus).
 pixel() {
-    local width x y
-    width=$(xdotool getwindowgeometry --shell "$wid" | sed -n 's/^WIDTH=//p')
-    read -r x y <<<"$(design_point "$@")"
-    import -window "$wid" -crop "1x1+$((x * width / design_width))+$((y * width / design_width))" \
-        -depth 8 txt:- 2>/dev/null | sed -n '2s/.*\(#[0-9A-Fa-f]\{6\}\).*/\1/p'
+    local x y
+    read -r x y <<<"$(window_point "$@")"
+    import -window "$wid" -crop "1x1+$x+$y" -depth 8 txt:- 2>/dev/null |
+        sed -n '2s/.*\(#[0-9A-Fa-f]\{6\}\).*/\1/p'
 }
 ready_for_keys() {
     [[ "$(xdotool getwindowfocus 2>/dev/null)" == "$wid" ]] || return 1
