@@ -195,7 +195,7 @@ void TestRuntime::noClipboardCopyWithoutDataControl()
     standIn.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
     const QByteArray path = qgetenv("PATH");
     const auto restore = qScopeGuard([&] { qputenv("PATH", path); });
-    qputenv("PATH", QFile::encodeName(bin.path()) + ':' + path);
+    qputenv("PATH", QByteArray(QFile::encodeName(bin.path()) + ':' + path));
 
     QVERIFY(!Runtime::KeepOnWayland(u"0.127"_s));
     QVERIFY(!QFile::exists(bin.filePath(u"wl-copy.ran"_s)));
