@@ -53,7 +53,7 @@ void TestForm1::programHeader()
     QCOMPARE(header.name, u"Zandrel");
     // The project's one version, as CMake has it.
     QCOMPARE(header.version, QLatin1String(ZANDREL_PROJECT_VERSION_TEXT));
-    QCOMPARE(header.desktopFileName, u"io.github.zandrel.Zandrel");
+    QCOMPARE(header.desktopFileName, u"io.github.zandrel.zandrel");
     const std::unique_ptr<Runtime::Form> form = header.createStartupForm();
     QCOMPARE(form->objectName(), u"Form1");
 }

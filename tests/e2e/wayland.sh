@@ -43,7 +43,7 @@ focused() {
         /usr/bin/python3 -c '
 import json, sys
 def walk(node):
-    if node.get("focused") and node.get("app_id") == "io.github.zandrel.Zandrel":
+    if node.get("focused") and node.get("app_id") == "io.github.zandrel.zandrel":
         return True
     return any(walk(child) for child in node.get("nodes", []) + node.get("floating_nodes", []))
 sys.exit(0 if walk(json.load(sys.stdin)) else 1)'

@@ -8,14 +8,29 @@ set -uo pipefail
 src=$1
 build=$2
 version=$3
-metainfo="$build/resources/io.github.zandrel.Zandrel.metainfo.xml"
-id=io.github.zandrel.Zandrel
+metainfo="$build/resources/io.github.zandrel.zandrel.metainfo.xml"
+id=io.github.zandrel.zandrel
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 source "$(dirname "$0")/../e2e/lib.sh"
 
 check "desktop entry validates" desktop-file-validate "$src/resources/$id.desktop"
-check "metainfo validates" appstreamcli validate --no-net "$metainfo"
+# Every note of the validator, pedantic ones too, is a failure but two:
+# AppStream 1.0 warns that there is no home page, and the project has none
+# yet (docs/releasing.md); AppStream 0.16 does not know the <developer>
+# element that 1.0 asks for in place of <developer_name>.
+appstreamcli validate --pedantic --no-net "$metainfo" >"$work/appstream.log" 2>&1
+notes=$(sed -n 's/^ *[EWIP]: [^:]*:[^:]*: //p' "$work/appstream.log" | sort -u)
+no_homepage=0
+while read -r note; do
+    case $note in
+    "") ;;
+    url-homepage-missing) no_homepage=1; echo "accepted: metainfo has no home page yet (url-homepage-missing)" ;;
+    "unknown-tag developer") echo "accepted: this AppStream predates <developer> (unknown-tag developer)" ;;
+    *) fail "metainfo: $note" ;;
+    esac
+done <<<"$notes"
+[[ -n "$notes" ]] || pass
 check "desktop entry is named Zandrel" grep -qx 'Name=Zandrel' "$src/resources/$id.desktop"
 check "desktop entry runs zandrel" grep -qx 'Exec=zandrel' "$src/resources/$id.desktop"
 check "desktop entry icon is the id" grep -qx "Icon=$id" "$src/resources/$id.desktop"
@@ -84,6 +99,15 @@ if [[ -n "$deb" ]]; then
     # Errors, warnings and the pedantic notes alike.
     if lintian -I --pedantic "$deb" >"$work/lintian.log" 2>&1; then pass; else fail "lintian failed"; fi
     tags=$(grep -E '^[EWIPX]: ' "$work/lintian.log")
+    # lintian passes on the verdict of the validator over the installed tree:
+    # the one accepted warning above fails it, and nothing else may.
+    tree_notes=$(appstreamcli validate-tree --no-net "$stage" 2>&1 |
+        sed -n 's/^ *[EW]: [^:]*:[^:]*: //p' | sort -u)
+    if ((no_homepage)) && [[ "$tree_notes" == url-homepage-missing ]] &&
+        grep -q 'appstream-metadata-validation-failed' <<<"$tags"; then
+        echo "accepted: lintian's appstream-metadata-validation-failed, for the missing home page"
+        tags=$(grep -v 'appstream-metadata-validation-failed' <<<"$tags")
+    fi
     [[ -z "$tags" ]] && pass || fail "lintian: $tags"
     mkdir -p "$work/unpacked" && dpkg-deb -x "$deb" "$work/unpacked"
     check "full RELRO" bash -c "readelf -d '$work/unpacked/usr/bin/zandrel' | grep -q BIND_NOW"

@@ -56,7 +56,7 @@ QIcon applicationIcon()
     for (int size : {16, 32, 48, 64, 128, 256}) {
         icon.addFile(QStringLiteral(":/icons/zandrel-%1.png").arg(size), QSize(size, size));
     }
-    return QIcon::fromTheme(QStringLiteral("io.github.zandrel.Zandrel"), icon);
+    return QIcon::fromTheme(QStringLiteral("io.github.zandrel.zandrel"), icon);
 }
 
 } // namespace

@@ -9,7 +9,7 @@ Runtime::ProgramHeader ZandrelProgram()
         QStringLiteral("Zandrel"),
         QString::fromLatin1(ZandrelVersionText),
         // Wayland compositors find the name and icon through it.
-        QStringLiteral("io.github.zandrel.Zandrel"),
+        QStringLiteral("io.github.zandrel.zandrel"),
         [] { return std::make_unique<Form1>(); },
     };
 }
