@@ -20,7 +20,7 @@ CMAKE_CONFIGURE = cmake -S . -G Ninja -DZANDREL_WERROR=$(WERROR)
 SOURCE_DATE_EPOCH ?= $(shell scripts/source-date.sh)
 export SOURCE_DATE_EPOCH
 
-.PHONY: all deps deps-windows deps-release deps-test configure build run test test-sanitize windows bench screenshot package fuzz fuzz-build fuzz-smoke format check-format clazy release check-release clean
+.PHONY: all deps deps-windows deps-release deps-test deps-debian13 configure build run test test-linux test-debian13 test-sanitize windows bench screenshot package fuzz fuzz-build fuzz-smoke format check-format clazy release check-release clean
 
 all: build
 
@@ -32,6 +32,8 @@ deps-release:
 	@scripts/install-deps.sh release
 deps-test:
 	@scripts/install-deps.sh test
+deps-debian13:
+	@scripts/install-deps.sh debian13
 
 configure: deps
 	@$(CMAKE_CONFIGURE) -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
@@ -50,6 +52,17 @@ run: configure
 CLIPMAN_RUNS ?= 3
 test: deps-test build fuzz-smoke windows
 	CLIPMAN_RUNS=$(CLIPMAN_RUNS) ctest --test-dir $(BUILD_DIR) --output-on-failure --parallel $(JOBS)
+
+# The Linux tests alone, without the Windows build.
+test-linux: deps-test build fuzz-smoke
+	CLIPMAN_RUNS=$(CLIPMAN_RUNS) ctest --test-dir $(BUILD_DIR) --output-on-failure --parallel $(JOBS) \
+		--label-exclude windows
+
+# The Linux build and tests again on Debian 13, in a fresh minimal root in
+# $(DEBIAN13_DIR), with warnings as errors (needs root or sudo; CI runs it).
+DEBIAN13_DIR ?= build-debian13
+test-debian13: deps-debian13
+	scripts/test-debian13.sh $(DEBIAN13_DIR) CLIPMAN_RUNS=$(CLIPMAN_RUNS) JOBS=$(JOBS)
 
 # The native Windows program, cross-built with mingw-w64 (64-bit only: the
 # build machines cannot run 32-bit code, so a 32-bit build could not be
@@ -137,7 +150,7 @@ release: deps-release
 
 # Two releases from two clean clones give the same bytes, and a signed one
 # verifies and installs. Several minutes: CI runs it, make test does not.
-check-release: deps-test
+check-release: deps-test deps-release
 	tests/release/check_release.sh
 
 format: configure
@@ -151,4 +164,5 @@ clazy: deps-test build fuzz-build
 	@scripts/clazy.sh $(BUILD_DIR) $(FUZZ_DIR)
 
 clean:
-	rm -rf $(BUILD_DIR) $(FUZZ_DIR) $(ASAN_DIR) $(WIN_DIR) $(RELEASE_DIR) $(RELEASE_WIN_DIR) $(DIST_DIR)
+	rm -rf $(BUILD_DIR) $(FUZZ_DIR) $(ASAN_DIR) $(WIN_DIR) $(RELEASE_DIR) $(RELEASE_WIN_DIR) $(DIST_DIR) \
+		$(DEBIAN13_DIR)

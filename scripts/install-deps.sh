@@ -61,6 +61,9 @@ test=(
     diffoscope-minimal openssl unzip
 )
 
+# make test-debian13: a minimal Debian 13 root to run the Linux tests in.
+debian13=(mmdebstrap)
+
 updated=0
 install_missing() {
     local missing=() pkg status
@@ -87,8 +90,10 @@ for set in "${@:-run}"; do
     run) ;;
     windows) wanted+=("${windows[@]}") ;;
     release) wanted+=("${windows[@]}" "${release[@]}") ;;
-    test | all) wanted+=("${windows[@]}" "${release[@]}" "${test[@]}") ;;
-    *) echo "unknown set '$set': run, windows, release, test or all" >&2; exit 2 ;;
+    test) wanted+=("${test[@]}") ;;
+    debian13) wanted+=("${debian13[@]}") ;;
+    all) wanted+=("${windows[@]}" "${release[@]}" "${test[@]}" "${debian13[@]}") ;;
+    *) echo "unknown set '$set': run, windows, release, test, debian13 or all" >&2; exit 2 ;;
     esac
 done
 install_missing "${wanted[@]}"
