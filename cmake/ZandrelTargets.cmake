@@ -77,3 +77,37 @@ function(zandrel_add_format_target)
         COMMENT "Formatting sources with clang-format"
         VERBATIM)
 endfunction()
+
+# Writes OUTPUT from the program's own tables (WHAT: texts or design) with
+# resources/ExportTables.cpp, built for the build machine: with the project's
+# compiler, or with the build machine's own when cross-building.
+function(zandrel_export_tables what output)
+    set(sources "${PROJECT_SOURCE_DIR}/resources/ExportTables.cpp"
+        "${PROJECT_SOURCE_DIR}/window/Texts.cpp")
+    if(CMAKE_CROSSCOMPILING)
+        set(tool "${PROJECT_BINARY_DIR}/host/export-tables")
+        if(NOT TARGET zandrel_export_tables_host)
+            find_program(ZANDREL_HOST_CXX NAMES c++ g++ REQUIRED)
+            add_custom_command(OUTPUT "${tool}"
+                COMMAND "${CMAKE_COMMAND}" -E make_directory "${PROJECT_BINARY_DIR}/host"
+                COMMAND "${ZANDREL_HOST_CXX}" -std=c++20 -O1 "-I${PROJECT_SOURCE_DIR}" ${sources}
+                        -o "${tool}"
+                DEPENDS ${sources} "${PROJECT_SOURCE_DIR}/window/Controls.h"
+                        "${PROJECT_SOURCE_DIR}/window/FormDesign.h"
+                        "${PROJECT_SOURCE_DIR}/window/Texts.h"
+                VERBATIM)
+            add_custom_target(zandrel_export_tables_host DEPENDS "${tool}")
+        endif()
+    else()
+        if(NOT TARGET export_tables)
+            add_executable(export_tables ${sources})
+            target_include_directories(export_tables PRIVATE "${PROJECT_SOURCE_DIR}")
+            zandrel_configure_target(export_tables)
+        endif()
+        set(tool export_tables)
+    endif()
+    add_custom_command(OUTPUT "${output}"
+        COMMAND "${tool}" "${what}" "${output}"
+        DEPENDS "${tool}"
+        VERBATIM)
+endfunction()

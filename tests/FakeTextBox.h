@@ -1,12 +1,15 @@
 #pragma once
 
+#include "window/Controls.h"
 #include "window/TextBox.h"
+#include "window/WindowView.h"
 
+#include <array>
 #include <cstddef>
 #include <string>
 
 // A text box in memory that shows so many characters, for testing window/
-// without a window.
+// without a window. The caret stands at the end of the selection.
 class FakeTextBox : public TextBox
 {
 public:
@@ -52,4 +55,25 @@ public:
 
     std::u16string held = u"before";
     int writes = 0;
+};
+
+// A window in memory: its boxes, which control has the focus, and whether
+// the program was ended.
+class FakeWindow : public WindowView
+{
+public:
+    FakeWindow()
+    {
+        for (std::size_t i = 0; i < Controls::Count; ++i) {
+            boxes[i] = FakeTextBox(u"0", Controls::IsResult(i) ? 10 : 8);
+        }
+    }
+
+    TextBox& box(std::size_t control) override { return boxes.at(control); }
+    void focus(std::size_t control) override { focused = control; }
+    void end() override { ended = true; }
+
+    std::array<FakeTextBox, Controls::Count> boxes;
+    std::size_t focused = Controls::None;
+    bool ended = false;
 };

@@ -4,7 +4,9 @@
 #include "window/Contrast.h"
 #include "window/Controls.h"
 #include "window/ConversionRow.h"
+#include "window/FormBehaviour.h"
 #include "window/FormDesign.h"
+#include "window/Placement.h"
 
 #include <QTest>
 
@@ -35,6 +37,8 @@ private slots:
     void conversionRow();
     void selectEntry_data();
     void selectEntry();
+    void window_data();
+    void window();
     void fittingScale_data();
     void fittingScale();
     void resultShade_data();
@@ -113,6 +117,119 @@ void TestBehaviour::selectEntry()
     QCOMPARE(box.selectionLength, length);
 }
 
+void TestBehaviour::window_data()
+{
+    QTest::addColumn<QString>("events");  // what happens, in order (see window())
+    QTest::addColumn<QString>("control"); // the box whose selection follows
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QString>("focus"); // where the behaviour put the focus, if anywhere
+    QTest::addColumn<bool>("ended");
+    QTest::addColumn<bool>("taken"); // the last key went no further
+    QTest::addColumn<QString>("toolTip");
+
+    const QString none;
+    QTest::newRow("shown: the mil input, its zero selected")
+        << u"shown"_s << u"Text3"_s << 0 << 1 << u"Text3"_s << false << false << none;
+    QTest::newRow("Tab into an input selects")
+        << u"text:Text1:123 caret:Text1:2 tab:Text1"_s << u"Text1"_s << 0 << 3 << none << false
+        << false << none;
+    QTest::newRow("focus by a click selects the first ten")
+        << u"text:Text1:12345678901234 caret:Text1:5 clickfocus:Text1"_s << u"Text1"_s << 0 << 10
+        << none << false << false << none;
+    QTest::newRow("a click in the focused input selects the first ten")
+        << u"text:Text3:12345678901234 caret:Text3:12 click:Text3"_s << u"Text3"_s << 0 << 10
+        << none << false << false << none;
+    QTest::newRow("entered by the program selects")
+        << u"text:Text3:25 caret:Text3:1 program:Text3"_s << u"Text3"_s << 0 << 2 << none << false
+        << false << none;
+    QTest::newRow("the window coming back leaves the caret")
+        << u"text:Text1:123 caret:Text1:2 back:Text1"_s << u"Text1"_s << 2 << 0 << none << false
+        << false << none;
+    QTest::newRow("Enter in an input selects, keeps the focus, goes no further")
+        << u"text:Text1:123 caret:Text1:3 enter:Text1"_s << u"Text1"_s << 0 << 3 << u"Text1"_s
+        << false << true << none;
+    QTest::newRow("Esc in an input does nothing and goes no further")
+        << u"text:Text3:123 caret:Text3:2 esc:Text3"_s << u"Text3"_s << 2 << 0 << none << false
+        << true << none;
+    QTest::newRow("Enter on the button does not press it")
+        << u"enter:Command1"_s << u"Text1"_s << 0 << 0 << none << false << true << none;
+    QTest::newRow("Esc on the button does not press it")
+        << u"esc:Command1"_s << u"Text1"_s << 0 << 0 << none << false << true << none;
+    QTest::newRow("a result box selects nothing of its own")
+        << u"text:Text2:39.37 caret:Text2:2 tab:Text2 click:Text2 enter:Text2"_s << u"Text2"_s << 2
+        << 0 << none << false << true << none;
+    QTest::newRow("the button ends the program, whatever the input holds")
+        << u"text:Text1:abc press:Command1"_s << u"Text1"_s << 3 << 0 << none << true << false
+        << none;
+    QTest::newRow("a close request ends the program")
+        << u"close"_s << u"Text1"_s << 0 << 0 << none << true << false << none;
+    QTest::newRow("a new layout gives a result that no longer shows whole its tooltip")
+        << u"text:Text4:12345678901.234 laidout"_s << u"Text4"_s << 15 << 0 << none << false
+        << false << u"12345678901.234"_s;
+}
+
+// The window's behaviour, through a fake of its view: a sequence of events
+// and what must follow. Steps: text:BOX:TEXT and caret:BOX:AT set up a box
+// as the user left it; shown; tab, clickfocus, program, back:CONTROL (the
+// focus arrived); click, enter, esc, press:CONTROL; close; laidout.
+void TestBehaviour::window()
+{
+    QFETCH(QString, events);
+    QFETCH(QString, control);
+    QFETCH(int, start);
+    QFETCH(int, length);
+    QFETCH(QString, focus);
+    QFETCH(bool, ended);
+    QFETCH(bool, taken);
+    QFETCH(QString, toolTip);
+
+    FakeWindow window;
+    FakeClipboard clipboard;
+    FormBehaviour behaviour(window, clipboard);
+    const auto find = [](const QString& name) { return Controls::Find(name.toStdString()); };
+    bool lastTaken = false;
+    for (const QString& step : events.split(u' ')) {
+        const QStringList part = step.split(u':');
+        const QString verb = part[0];
+        const std::size_t c = part.size() > 1 ? find(part[1]) : Controls::None;
+        if (verb == u"text") {
+            window.boxes[c].setText(u16(part[2]));
+        } else if (verb == u"caret") {
+            window.boxes[c].setSelection(part[2].toInt(), 0);
+        } else if (verb == u"shown") {
+            behaviour.shown();
+        } else if (verb == u"tab" || verb == u"clickfocus" || verb == u"program" ||
+                   verb == u"back") {
+            const Entry how = verb == u"tab"          ? Entry::Tab
+                              : verb == u"clickfocus" ? Entry::Click
+                              : verb == u"program"    ? Entry::Program
+                                                      : Entry::WindowBack;
+            behaviour.entered(c, how);
+        } else if (verb == u"click") {
+            behaviour.clicked(c);
+        } else if (verb == u"enter" || verb == u"esc") {
+            lastTaken = behaviour.keyPressed(c, verb == u"enter" ? Key::Enter : Key::Escape);
+        } else if (verb == u"press") {
+            behaviour.pressed(c);
+        } else if (verb == u"close") {
+            behaviour.closeRequested();
+        } else if (verb == u"laidout") {
+            behaviour.laidOut();
+        } else {
+            QFAIL(qPrintable(u"unknown step "_s + step));
+        }
+    }
+    const FakeTextBox& box = window.boxes[find(control)];
+    QCOMPARE(box.selectionStart, start);
+    QCOMPARE(box.selectionLength, length);
+    QCOMPARE(window.focused, focus.isEmpty() ? Controls::None : find(focus));
+    QCOMPARE(window.ended, ended);
+    QCOMPARE(lastTaken, taken);
+    QCOMPARE(q(box.toolTip), toolTip);
+    QCOMPARE(clipboard.writes, 0); // none of it converts anything
+}
+
 void TestBehaviour::fittingScale_data()
 {
     QTest::addColumn<int>("input");
@@ -142,10 +259,10 @@ void TestBehaviour::fittingScale()
                                   .buttonWidth = buttonWidth,
                                   .buttonHeight = 20,
                                   .labelHeight = 10};
-    Controls::LabelWidths labels{};
-    labels.fill(5);
-    labels[Controls::Label1] = label1;
-    const Twips::Scale scale = Controls::FittingScale(needs, labels);
+    Placement::LabelTexts labels{};
+    labels.fill({.width = 5, .height = 10, .baseline = 8});
+    labels[Controls::Label1].width = label1;
+    const Twips::Scale scale = Placement::FittingScale(needs, labels);
     QVERIFY2(scale.factor() >= factor && scale.factor() < factor + 0.05,
              qPrintable(QString::number(scale.factor())));
     const Twips::Rect box = scale.rect(FormDesign::Text1.left, FormDesign::Text1.top,
@@ -180,7 +297,8 @@ void TestBehaviour::resultShade()
     QFETCH(Contrast::Rgb, text);
     QFETCH(bool, keepsPreferred);
 
-    const Contrast::Rgb shade = Contrast::ResultShade(base, preferred, text);
+    const Contrast::Rgb shade =
+        Contrast::ResultShade({.boxBackground = base, .boxText = text, .lightShade = preferred});
     const bool kept = shade.red == preferred.red && shade.green == preferred.green &&
                       shade.blue == preferred.blue;
     QCOMPARE(kept, keepsPreferred);

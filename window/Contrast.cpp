@@ -38,8 +38,11 @@ double Ratio(Rgb a, Rgb b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-Rgb ResultShade(Rgb base, Rgb preferred, Rgb text)
+Rgb ResultShade(const Theme& theme)
 {
+    const Rgb base = theme.boxBackground;
+    const Rgb preferred = theme.lightShade;
+    const Rgb text = theme.boxText;
     if (standsApart(preferred, base, text, MinimumShadeRatio)) {
         return preferred;
     }

@@ -20,10 +20,17 @@ inline constexpr double MinimumTextRatio = 4.5;
 // From 1 (the same) to 21 (black on white), whichever is lighter.
 [[nodiscard]] double Ratio(Rgb a, Rgb b);
 
-// The result boxes' background: `preferred` (the theme's three-dimensional
-// light shade) when it stands apart from the input boxes' `base` and keeps
-// `text` readable; otherwise the shade between `base` and `text`, nearest to
-// `base`, that does both.
-[[nodiscard]] Rgb ResultShade(Rgb base, Rgb preferred, Rgb text);
+// The theme's colours that the result boxes' shade is worked out from.
+struct Theme {
+    Rgb boxBackground; // the input boxes' background
+    Rgb boxText;       // the text of every box
+    Rgb lightShade;    // the three-dimensional light shade
+};
+
+// The result boxes' background: the theme's light shade when it stands apart
+// from the input boxes' background and keeps the text readable; otherwise
+// the shade between background and text, nearest to the background, that
+// does both.
+[[nodiscard]] Rgb ResultShade(const Theme& theme);
 
 } // namespace Contrast

@@ -154,7 +154,7 @@ inline constexpr Index StartsWithFocus = Text3;
 {
     return IsInput(control) || IsResult(control);
 }
-// The controls that take the focus (boxes and the button), in tab order.
+// The controls that take the focus: the boxes and the button.
 [[nodiscard]] constexpr bool TakesFocus(std::size_t control)
 {
     return IsBox(control) || (control < Count && Table[control].kind == Kind::Button);
@@ -164,12 +164,105 @@ inline constexpr Index StartsWithFocus = Text3;
 // the others (which never take it) in the table's order.
 [[nodiscard]] std::array<Index, Count> InTabOrder();
 
-// Each label's width in the font in use, by the label's place in the table;
-// what stands at the other places does not count.
-using LabelWidths = std::array<int, Count>;
+// The controls that take the focus are numbered from 101 in tab order, for a
+// toolkit that knows its controls by number (and for the tests that find
+// them so); the others have none (-1).
+[[nodiscard]] constexpr int Number(std::size_t control)
+{
+    if (!TakesFocus(control)) {
+        return -1;
+    }
+    int before = 0;
+    for (std::size_t i = 0; i < Count; ++i) {
+        before += TakesFocus(i) && Table[i].tabIndex < Table[control].tabIndex;
+    }
+    return 101 + before;
+}
 
-// The smallest scale of the design, never below 1, at which all of it fits.
-// A label may grow to the right up to the next control of its row.
-[[nodiscard]] Twips::Scale FittingScale(const FormDesign::Needs& needs, const LabelWidths& labels);
+// The place of the control of that name; Count if there is none.
+[[nodiscard]] constexpr std::size_t Find(std::string_view name)
+{
+    std::size_t i = 0;
+    while (i < Count && Table[i].name != name) {
+        ++i;
+    }
+    return i;
+}
+
+// The couplings within the table that a change could break unnoticed.
+namespace Checks {
+
+constexpr bool IndexMatchesTable()
+{
+    return Find("Text1") == Text1 && Find("Label1") == Label1 && Find("Label3") == Label3 &&
+           Find("Text2") == Text2 && Find("Label2") == Label2 && Find("Line1") == Line1 &&
+           Find("Text3") == Text3 && Find("Label4") == Label4 && Find("Label6") == Label6 &&
+           Find("Text4") == Text4 && Find("Label5") == Label5 && Find("Command1") == Command1;
+}
+
+// A box's naming label stands in its row for it; every label stands for a
+// box; an input names its rule and a result box.
+constexpr bool BoxesAndLabelsNameEachOther()
+{
+    for (std::size_t i = 0; i < Count; ++i) {
+        const Control& c = Table[i];
+        if (c.label != None &&
+            (!IsBox(i) || Table[c.label].kind != Kind::Label || Table[c.label].rowBox != i)) {
+            return false;
+        }
+        if (IsBox(i) && c.label == None) {
+            return false;
+        }
+        if (c.kind == Kind::Label && !IsBox(c.rowBox)) {
+            return false;
+        }
+        if (IsInput(i) != (c.rule != nullptr) || IsInput(i) != IsResult(c.result)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Every box and the button have a name and a description for a screen
+// reader; nothing else has either, and no two share a text.
+constexpr bool DescribedControlsHaveBothTexts()
+{
+    std::array<bool, Texts::Count> used{};
+    for (std::size_t i = 0; i < Count; ++i) {
+        const Control& c = Table[i];
+        const bool described = TakesFocus(i);
+        if ((c.accessibleName != NoText) != described ||
+            (c.accessibleDescription != NoText) != described) {
+            return false;
+        }
+        for (const Texts::Id id : {c.accessibleName, c.accessibleDescription}) {
+            if (id != NoText) {
+                if (used[id]) {
+                    return false;
+                }
+                used[id] = true;
+            }
+        }
+    }
+    return true;
+}
+
+// Every box is as high as the others: the labels line up with any of them.
+constexpr bool BoxesShareAHeight()
+{
+    for (std::size_t i = 0; i < Count; ++i) {
+        if (IsBox(i) && Table[i].design.height != Table[Text1].design.height) {
+            return false;
+        }
+    }
+    return true;
+}
+
+static_assert(IndexMatchesTable(), "Index and the table list the controls in one order");
+static_assert(BoxesAndLabelsNameEachOther(), "each box and its label name each other");
+static_assert(DescribedControlsHaveBothTexts(), "a described control has a name and a description");
+static_assert(BoxesShareAHeight(), "every box is as high as Text1");
+
+} // namespace Checks
 
 } // namespace Controls

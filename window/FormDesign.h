@@ -13,14 +13,28 @@ namespace FormDesign {
 inline constexpr int Width = 3795;
 inline constexpr int Height = 2010;
 
+// The window's caption, the product's name.
+inline constexpr std::u16string_view Title = u"Zandrel";
+
+// A utility of one size: it can be minimised, but neither resized nor
+// maximised.
+struct Frame {
+    bool resizable;
+    bool minimiseBox;
+    bool maximiseBox;
+};
+inline constexpr Frame WindowFrame{.resizable = false, .minimiseBox = true, .maximiseBox = false};
+
 inline constexpr Twips::Rect Text1{240, 120, 855, 375};
 inline constexpr Twips::Rect Label1{1200, 240, 270, 180};
 inline constexpr Twips::Rect Label3{1920, 240, 90, 180};
 inline constexpr Twips::Rect Text2{2280, 120, 975, 375};
 inline constexpr Twips::Rect Label2{3360, 240, 225, 180};
 
-// A straight line from (240, 720) to (3600, 720).
+// A straight line from (240, 720) to (3600, 720), one pixel thick at the
+// design's scale, in the text's colour.
 inline constexpr Twips::Rect Line1{240, 720, 3360, 0};
+inline constexpr int LineWidth = Twips::PerPixel;
 
 inline constexpr Twips::Rect Text3{240, 960, 855, 375};
 inline constexpr Twips::Rect Label4{1200, 1080, 225, 180};

@@ -8,7 +8,7 @@ namespace Texts {
 
 namespace {
 
-// In the order of Id. scripts/ts2rc.py reads this table too.
+// In the order of Id.
 constexpr const char* EnglishTexts[Count] = {
     QT_TRANSLATE_NOOP("Form1", "Millimetres"),
     QT_TRANSLATE_NOOP("Form1", "Type a length in millimetres. It is converted to mils as you "
@@ -28,6 +28,7 @@ constexpr const char* EnglishTexts[Count] = {
     QT_TRANSLATE_NOOP("Form1", "Ends Zandrel; the last result stays on the clipboard. Its "
                                "caption, \u96e2\u958b, means leave."),
     QT_TRANSLATE_NOOP("Form1", "Keep on top"),
+    QT_TRANSLATE_NOOP("Form1", "Zandrel could not make its window."),
 };
 
 } // namespace

@@ -4,7 +4,8 @@
 // symbols, the equals sign, the button's caption), in English. Both front
 // ends translate them from the same files in resources/translations: the Qt
 // window through Qt's translator, the Win32 window through string tables
-// generated from those files (string id = Id + 1).
+// generated from those files and this table (string id = Id + 1, written by
+// resources/ExportTables.cpp).
 namespace Texts {
 
 enum Id : unsigned {
@@ -19,6 +20,7 @@ enum Id : unsigned {
     Command1Name,
     Command1Description,
     KeepOnTop,
+    CannotMakeWindow,
     Count
 };
 

@@ -47,5 +47,9 @@
         <source>Keep on top</source>
         <translation>保持在最上層</translation>
     </message>
+    <message>
+        <source>Zandrel could not make its window.</source>
+        <translation>Zandrel 無法建立視窗。</translation>
+    </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 // font, a DPI change, what a screen reader hears, and Keep on top. Every
 // setting changed is restored.
 #include "window/Contrast.h"
+#include "window/FormDesign.h"
 #include "window/win32/ControlTexts.h"
 #include "window/win32/Form1.h"
 
@@ -41,6 +42,32 @@ void settle()
         }
     } while (MsgWaitForMultipleObjects(0, nullptr, FALSE, quiet, QS_ALLINPUT) != WAIT_TIMEOUT &&
              GetTickCount64() < deadline);
+}
+
+// The window of this thread whose caption is the design's title.
+HWND formWindow()
+{
+    HWND found = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM result) {
+            wchar_t caption[64] = L"";
+            GetWindowTextW(window, caption, 64);
+            const std::wstring title(FormDesign::Title.begin(), FormDesign::Title.end());
+            if (title != caption) {
+                return TRUE;
+            }
+            *reinterpret_cast<HWND*>(result) = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// A control of the window by its number in the table of controls.
+HWND control(Controls::Index index)
+{
+    return GetDlgItem(formWindow(), Controls::Number(index));
 }
 
 Contrast::Rgb rgb(COLORREF colour)
@@ -89,24 +116,31 @@ std::wstring text(HWND window)
     return buffer;
 }
 
-// Whether the control's text fits in it, in the control's own font.
-bool textFits(HWND control, bool edit)
+// Whether a label's text fits in it, in its own font.
+bool labelFits(HWND label)
 {
-    const std::wstring content = text(control);
-    HDC dc = GetDC(control);
+    const std::wstring content = text(label);
+    HDC dc = GetDC(label);
     const HGDIOBJ old =
-        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0)));
     SIZE extent{};
     GetTextExtentPoint32W(dc, content.c_str(), static_cast<int>(content.size()), &extent);
     SelectObject(dc, old);
-    ReleaseDC(control, dc);
+    ReleaseDC(label, dc);
     RECT room{};
-    if (edit) {
-        SendMessageW(control, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
-    } else {
-        GetClientRect(control, &room);
-    }
+    GetClientRect(label, &room);
     return extent.cx <= room.right - room.left;
+}
+
+// Whether an edit control shows its whole text, by its own account: the
+// character it finds at the right end of its text area is past the last one.
+bool editShowsAll(HWND edit)
+{
+    RECT format{};
+    SendMessageW(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    const auto at = static_cast<DWORD>(SendMessageW(
+        edit, EM_CHARFROMPOS, 0, MAKELPARAM(format.right - 1, (format.top + format.bottom) / 2)));
+    return LOWORD(at) >= GetWindowTextLengthW(edit);
 }
 
 bool allLabelsFit(HWND form)
@@ -116,7 +150,7 @@ bool allLabelsFit(HWND form)
         wchar_t kind[16] = L"";
         GetClassNameW(child, kind, 16);
         if (lstrcmpiW(kind, L"Static") == 0 && !text(child).empty()) {
-            fit = fit && textFits(child, false);
+            fit = fit && labelFits(child);
         }
     }
     return fit;
@@ -133,7 +167,7 @@ bool above(HWND a, HWND b)
     return false;
 }
 
-void colourSchemes(const Form1& form)
+void colourSchemes()
 {
     const int elements[] = {COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_3DLIGHT, COLOR_BTNFACE};
     COLORREF saved[4];
@@ -150,7 +184,7 @@ void colourSchemes(const Form1& form)
          {RGB(255, 255, 255), RGB(0, 0, 0), RGB(255, 255, 255), RGB(240, 240, 240)}},
         {"the original scheme", {saved[0], saved[1], saved[2], saved[3]}},
     };
-    const HWND result = GetDlgItem(form.handle(), Form1::IdText2);
+    const HWND result = control(Controls::Text2);
     for (const auto& scheme : schemes) {
         SetSysColors(4, elements, scheme.colours); // broadcasts WM_SYSCOLORCHANGE
         settle();
@@ -167,30 +201,30 @@ void colourSchemes(const Form1& form)
 // Wine broadcasts the change only when it is also saved.
 constexpr UINT Broadcast = SPIF_SENDCHANGE | SPIF_UPDATEINIFILE;
 
-void messageFont(const Form1& form)
+void messageFont()
 {
     NONCLIENTMETRICSW saved{};
     saved.cbSize = sizeof saved;
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof saved, &saved, 0);
-    const SIZE before = clientSize(form.handle());
-    const std::vector<long> placesBefore = places(form.handle());
+    const SIZE before = clientSize(formWindow());
+    const std::vector<long> placesBefore = places(formWindow());
     NONCLIENTMETRICSW larger = saved;
     larger.lfMessageFont.lfHeight = saved.lfMessageFont.lfHeight * 2;
     SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof larger, &larger, Broadcast);
     settle();
-    const SIZE grown = clientSize(form.handle());
+    const SIZE grown = clientSize(formWindow());
     check(grown.cx > before.cx * 3 / 2 && grown.cy > before.cy * 3 / 2,
           "a larger message font grows the window");
-    check(allLabelsFit(form.handle()), "a larger message font: every label fits");
-    SetWindowTextW(GetDlgItem(form.handle(), Form1::IdText1), L"123456");
+    check(allLabelsFit(formWindow()), "a larger message font: every label fits");
+    SetWindowTextW(control(Controls::Text1), L"123456");
     settle();
-    const HWND result = GetDlgItem(form.handle(), Form1::IdText2);
-    check(text(result) == L"4860462.72" && textFits(result, true),
+    const HWND result = control(Controls::Text2);
+    check(text(result) == L"4860462.72" && editShowsAll(result),
           "a larger message font: a 10-character result fits");
     SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof saved, &saved, Broadcast);
     settle();
     // Laid out again, not made: the same places as at the start.
-    check(places(form.handle()) == placesBefore,
+    check(places(formWindow()) == placesBefore,
           "the window and every control return to their places with the font");
 }
 
@@ -222,7 +256,7 @@ std::wstring toolTip(HWND form, HWND box)
 
 // A long result that shows whole in a small message font, and not in the
 // usual one: its tooltip follows the font, with no new edit.
-void toolTipFollowsTheFont(const Form1& form)
+void toolTipFollowsTheFont()
 {
     NONCLIENTMETRICSW saved{};
     saved.cbSize = sizeof saved;
@@ -231,23 +265,23 @@ void toolTipFollowsTheFont(const Form1& form)
     smaller.lfMessageFont.lfHeight = saved.lfMessageFont.lfHeight / 2;
     SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof smaller, &smaller, Broadcast);
     settle();
-    SetWindowTextW(GetDlgItem(form.handle(), Form1::IdText1), L"123456789");
+    SetWindowTextW(control(Controls::Text1), L"123456789");
     settle();
-    const HWND result = GetDlgItem(form.handle(), Form1::IdText2);
-    check(text(result) == L"4860493782.93" && textFits(result, true) &&
-              toolTip(form.handle(), result).empty(),
+    const HWND result = control(Controls::Text2);
+    check(text(result) == L"4860493782.93" && editShowsAll(result) &&
+              toolTip(formWindow(), result).empty(),
           "a small message font: a 13-character result shows whole, with no tooltip");
     SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof saved, &saved, Broadcast);
     settle();
-    check(!textFits(result, true) && toolTip(form.handle(), result) == text(result),
+    check(!editShowsAll(result) && toolTip(formWindow(), result) == text(result),
           "the usual font again: the result no longer shows whole and is in its tooltip");
-    SetWindowTextW(GetDlgItem(form.handle(), Form1::IdText1), L"0");
+    SetWindowTextW(control(Controls::Text1), L"0");
     settle();
 }
 
-void dpiChange(const Form1& form)
+void dpiChange()
 {
-    const HWND box = GetDlgItem(form.handle(), Form1::IdText1);
+    const HWND box = control(Controls::Text1);
     const auto width = [box] {
         RECT r{};
         GetWindowRect(box, &r);
@@ -256,14 +290,14 @@ void dpiChange(const Form1& form)
     const int at96 = width();
     for (const UINT dpi : {144u, 96u}) {
         RECT frame{};
-        GetWindowRect(form.handle(), &frame);
+        GetWindowRect(formWindow(), &frame);
         RECT suggested{100, 80, 100 + MulDiv(frame.right - frame.left, static_cast<int>(dpi), 96),
                        80 + MulDiv(frame.bottom - frame.top, static_cast<int>(dpi), 96)};
-        SendMessageW(form.handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+        SendMessageW(formWindow(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
                      reinterpret_cast<LPARAM>(&suggested));
         settle();
         RECT now{};
-        GetWindowRect(form.handle(), &now);
+        GetWindowRect(formWindow(), &now);
         check(now.left == 100 && now.top == 80, "the window takes the suggested place");
         const double ratio = width() / static_cast<double>(at96);
         const double want = dpi / 96.0;
@@ -276,11 +310,12 @@ void dpiChange(const Form1& form)
 // Wine's accessibility proxies ignore dynamic annotation, so what a screen
 // reader would hear is read from the texts the window annotates with; the
 // window menu is read as it is.
-void texts(const Form1& form, bool chinese)
+void texts(bool chinese)
 {
     ControlHandles controls{};
     for (std::size_t i = 0; i < Controls::Count; ++i) {
-        controls[i] = Controls::TakesFocus(i) ? GetDlgItem(form.handle(), ControlId(i)) : nullptr;
+        controls[i] =
+            Controls::TakesFocus(i) ? GetDlgItem(formWindow(), Controls::Number(i)) : nullptr;
     }
     const struct {
         HWND control;
@@ -317,14 +352,14 @@ void texts(const Form1& form, bool chinese)
               what + ": description");
     }
     wchar_t menuText[64] = L"";
-    GetMenuStringW(GetSystemMenu(form.handle(), FALSE), Form1::KeepOnTopCommand, menuText, 64,
+    GetMenuStringW(GetSystemMenu(formWindow(), FALSE), Form1::KeepOnTopCommand, menuText, 64,
                    MF_BYCOMMAND);
     check(std::wstring(menuText) ==
               (chinese ? L"\u4fdd\u6301\u5728\u6700\u4e0a\u5c64" : L"Keep on top"),
           language + ": the window menu's Keep on top");
 }
 
-void keepOnTop(const Form1& form)
+void keepOnTop()
 {
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = DefWindowProcW;
@@ -340,15 +375,15 @@ void keepOnTop(const Form1& form)
         SetForegroundWindow(window);
         settle();
     };
-    const HMENU menu = GetSystemMenu(form.handle(), FALSE);
+    const HMENU menu = GetSystemMenu(formWindow(), FALSE);
     for (const bool onTop : {true, false}) {
-        raise(form.handle()); // the window menu is the active window's
-        SendMessageW(form.handle(), WM_SYSCOMMAND, Form1::KeepOnTopCommand, 0);
+        raise(formWindow()); // the window menu is the active window's
+        SendMessageW(formWindow(), WM_SYSCOMMAND, Form1::KeepOnTopCommand, 0);
         raise(other);
         const std::string state = onTop ? "chosen" : "chosen again";
-        check(above(form.handle(), other) == onTop, "Keep on top " + state + ": the window is " +
-                                                        (onTop ? "above" : "below") +
-                                                        " another one activated over it");
+        check(above(formWindow(), other) == onTop, "Keep on top " + state + ": the window is " +
+                                                       (onTop ? "above" : "below") +
+                                                       " another one activated over it");
         check(((GetMenuState(menu, Form1::KeepOnTopCommand, MF_BYCOMMAND) & MF_CHECKED) != 0) ==
                   onTop,
               "Keep on top " + state + ": the menu item's check");
@@ -369,15 +404,15 @@ int main(int argc, char** argv)
     Form1 form(GetModuleHandleW(nullptr));
     check(form.Load(), "the window is made");
     settle();
-    texts(form, language == "zh_TW");
+    texts(language == "zh_TW");
     if (language == "en_US") {
-        colourSchemes(form);
-        messageFont(form);
-        toolTipFollowsTheFont(form);
-        dpiChange(form);
-        keepOnTop(form);
+        colourSchemes();
+        messageFont();
+        toolTipFollowsTheFont();
+        dpiChange();
+        keepOnTop();
     }
-    DestroyWindow(form.handle());
+    DestroyWindow(formWindow());
     std::printf("%d passed, %d failed\n", passes, failures);
     return failures == 0 ? 0 : 1;
 }

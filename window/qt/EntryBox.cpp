@@ -1,6 +1,29 @@
 #include "window/qt/EntryBox.h"
 
-#include <QKeyEvent>
+#include <QFocusEvent>
+#include <QMouseEvent>
+
+namespace {
+
+Entry entryFor(Qt::FocusReason reason)
+{
+    switch (reason) {
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+        return Entry::Tab;
+    case Qt::MouseFocusReason:
+        return Entry::Click;
+    // The whole window came back (Alt+Tab, a Wayland keyboard entering the
+    // surface), or a menu over it closed.
+    case Qt::ActiveWindowFocusReason:
+    case Qt::PopupFocusReason:
+        return Entry::WindowBack;
+    default:
+        return Entry::Program;
+    }
+}
+
+} // namespace
 
 EntryBox::EntryBox(QWidget* parent)
     : QLineEdit(parent)
@@ -9,14 +32,8 @@ EntryBox::EntryBox(QWidget* parent)
 
 void EntryBox::focusInEvent(QFocusEvent* event)
 {
-    // QLineEdit selects all on Tab; the window's selection must win.
     QLineEdit::focusInEvent(event);
-    // The box is entered when the focus moves to it within the window, not
-    // when the whole window comes back (Alt+Tab, a Wayland keyboard entering
-    // the surface) or a menu closes: the caret stays where the user left it.
-    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason) {
-        emit gotFocus();
-    }
+    emit entered(entryFor(event->reason()));
 }
 
 void EntryBox::mouseReleaseEvent(QMouseEvent* event)
@@ -25,14 +42,4 @@ void EntryBox::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton) {
         emit clicked();
     }
-}
-
-void EntryBox::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        event->accept();
-        emit enterPressed();
-        return;
-    }
-    QLineEdit::keyPressEvent(event);
 }

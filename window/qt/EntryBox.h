@@ -1,10 +1,12 @@
 #pragma once
 
+#include "window/FormBehaviour.h"
+
 #include <QLineEdit>
 
-// An input box that tells its window when it is entered, clicked or
-// confirmed with Enter, each after Qt's own handling so that the window has
-// the last word on the selection.
+// An input box that tells its window when the focus reaches it, and how,
+// and when it is clicked, each after Qt's own handling (which selects the
+// whole text on Tab), so that the window has the last word on the selection.
 class EntryBox : public QLineEdit
 {
     Q_OBJECT
@@ -13,14 +15,10 @@ public:
     explicit EntryBox(QWidget* parent = nullptr);
 
 signals:
-    void gotFocus();
+    void entered(Entry how);
     void clicked();
-    // Return or keypad Enter. The key itself is consumed: the box inserts
-    // nothing and the window's default button, if any, is not pressed.
-    void enterPressed();
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 };

@@ -4,18 +4,14 @@
 #include "runtime/qt/Program.h"
 #include "runtime/qt/QtNumbers.h"
 #include "window/Contrast.h"
-#include "window/Controls.h"
-#include "window/ConversionRow.h"
 #include "window/qt/Accessibility.h"
 #include "window/qt/EntryBox.h"
-#include "window/qt/LineEditMetrics.h"
 #include "window/qt/ResultBox.h"
-#include "window/qt/RowWiring.h"
-#include "window/Twips.h"
 
-#include <QEvent>
+#include <QCloseEvent>
 #include <QFrame>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -24,29 +20,9 @@
 
 namespace {
 
-QRect toPixels(const Twips::Scale& scale, const Twips::Rect& twips)
-{
-    const Twips::Rect r = scale.rect(twips.left, twips.top, twips.width, twips.height);
-    return {r.left, r.top, r.width, r.height};
-}
-
 Contrast::Rgb toRgb(const QColor& colour)
 {
     return {colour.red(), colour.green(), colour.blue()};
-}
-
-// A label is as large as its text and sits where its baseline meets the
-// baseline of the text in the box of its row, whatever the font and style.
-void placeLabel(QLabel* label, const Twips::Scale& scale, const Twips::Rect& design,
-                const QLineEdit* rowBox)
-{
-    const QSize size = label->sizeHint();
-    const QFontMetricsF metrics(label->font());
-    // QLabel centres its line vertically in its contents.
-    const qreal labelBaseline = (size.height() - metrics.height()) / 2 + metrics.ascent();
-    const int boxBaseline = rowBox->y() + LineEditBaseline(rowBox, rowBox->size());
-    const int top = boxBaseline - qRound(labelBaseline);
-    label->setGeometry(QRect(QPoint(scale.toPixels(design.left), top), size));
 }
 
 QIcon applicationIcon()
@@ -59,27 +35,16 @@ QIcon applicationIcon()
     return QIcon::fromTheme(QStringLiteral("io.github.zandrel.zandrel"), icon);
 }
 
-} // namespace
-
-Form1::Form1(QWidget* parent)
-    : Runtime::Form(parent)
+Qt::WindowFlags frameFlags(const FormDesign::Frame& frame)
 {
-    InstallAccessibility();
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Zandrel"));
-    // A fixed-size utility: no maximise box, position left to the window manager.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
-    createControls();
-    placeControls();
-    setTabOrder();
-    // Connected only after the boxes hold their initial "0": nothing is
-    // converted, and the clipboard is left alone, until the first edit.
-    connectEvents();
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    flags.setFlag(Qt::WindowMinimizeButtonHint, frame.minimiseBox);
+    flags.setFlag(Qt::WindowMaximizeButtonHint, frame.maximiseBox);
+    return flags;
 }
 
-QWidget* Form1::makeControl(const Controls::Control& design)
+QWidget* makeControl(const Controls::Control& design, QWidget* parent)
 {
     using Controls::Kind;
     QWidget* control = nullptr;
@@ -87,31 +52,31 @@ QWidget* Form1::makeControl(const Controls::Control& design)
     switch (design.kind) {
     case Kind::Input:
     case Kind::Result: {
-        QLineEdit* box = design.kind == Kind::Input ? static_cast<QLineEdit*>(new EntryBox(this))
-                                                    : new ResultBox(this);
+        QLineEdit* box = design.kind == Kind::Input ? static_cast<QLineEdit*>(new EntryBox(parent))
+                                                    : new ResultBox(parent);
         box->setText(caption);
         control = box;
         break;
     }
     case Kind::Label: {
-        auto* label = new QLabel(this);
+        auto* label = new QLabel(parent);
         label->setText(caption);
         label->setTextFormat(Qt::PlainText);
         control = label;
         break;
     }
     case Kind::Line: {
-        auto* line = new QFrame(this);
+        auto* line = new QFrame(parent);
         line->setFrameShape(QFrame::HLine);
         line->setFrameShadow(QFrame::Plain);
-        line->setLineWidth(1);
         control = line;
         break;
     }
     case Kind::Button: {
-        auto* button = new QPushButton(this);
+        auto* button = new QPushButton(parent);
         button->setText(caption);
-        // Enter and Esc never press it.
+        // Neither the default nor an auto-default button: what Enter does is
+        // the window's behaviour.
         button->setAutoDefault(false);
         button->setDefault(false);
         control = button;
@@ -123,91 +88,52 @@ QWidget* Form1::makeControl(const Controls::Control& design)
     return control;
 }
 
+} // namespace
+
+Form1::Form1(QWidget* parent)
+    : Runtime::Form(parent)
+{
+    InstallAccessibility();
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(Runtime::ToQString(FormDesign::Title));
+    setWindowFlags(frameFlags(FormDesign::WindowFrame));
+    createControls();
+    placeControls();
+    setTabOrder();
+    // Wired only after the boxes hold their initial "0": nothing is
+    // converted, and the clipboard is left alone, until the first edit.
+    m_behaviour.emplace(static_cast<WindowView&>(*this), m_clipboard);
+    connectEvents();
+}
+
 void Form1::createControls()
 {
     for (std::size_t i = 0; i < Controls::Count; ++i) {
-        m_controls[i] = makeControl(Controls::Table[i]);
+        m_controls[i] = makeControl(Controls::Table[i], this);
+        if (Controls::IsBox(i)) {
+            m_boxes[i] = std::make_unique<LineEditBox>(static_cast<QLineEdit*>(m_controls[i]));
+        }
     }
     shadeResultBoxes();
     DescribeControls(this);
 }
 
-QLineEdit* Form1::box(std::size_t index) const
-{
-    return static_cast<QLineEdit*>(m_controls[index]);
-}
-
-// The smallest scale of the design at which every text fits in this font
-// and style: the widest result and input, the labels and the caption.
-Twips::Scale Form1::fittingScale() const
-{
-    namespace D = FormDesign;
-    using Controls::Kind;
-    const auto boxWidth = [](const QLineEdit* box, int characters) {
-        const QSize probe(1000, 1000); // any size: the frame around the text does not depend on it
-        const int frame = probe.width() - LineEditTextRect(box, probe).width();
-        return frame + NumberWidth(box->font(), characters);
-    };
-    D::Needs needs{};
-    Controls::LabelWidths labels{};
-    for (std::size_t i = 0; i < Controls::Count; ++i) {
-        const QSize hint = m_controls[i]->sizeHint();
-        switch (Controls::Table[i].kind) {
-        case Kind::Input:
-            needs.input = std::max(needs.input, boxWidth(box(i), D::InputCharacters));
-            needs.boxHeight = std::max(needs.boxHeight, hint.height());
-            break;
-        case Kind::Result:
-            needs.result = std::max(needs.result, boxWidth(box(i), D::ResultCharacters));
-            needs.boxHeight = std::max(needs.boxHeight, hint.height());
-            break;
-        case Kind::Label:
-            labels[i] = hint.width();
-            needs.labelHeight = std::max(needs.labelHeight, hint.height());
-            break;
-        case Kind::Button:
-            needs.buttonWidth = hint.width();
-            needs.buttonHeight = hint.height();
-            break;
-        case Kind::Line:
-            break;
-        }
-    }
-    return Controls::FittingScale(needs, labels);
-}
-
 void Form1::placeControls()
 {
-    using Controls::Kind;
-    const Twips::Scale scale = fittingScale();
-    setFixedClientSize({scale.toPixels(FormDesign::Width), scale.toPixels(FormDesign::Height)});
-    // The boxes first: each label lines up with the box of its row.
-    for (std::size_t i = 0; i < Controls::Count; ++i) {
-        const Controls::Control& design = Controls::Table[i];
-        if (design.kind == Kind::Line) {
-            const QRect line = toPixels(scale, design.design);
-            m_controls[i]->setGeometry(line.x(), line.y(), line.width(), 1);
-        } else if (design.kind != Kind::Label) {
-            m_controls[i]->setGeometry(toPixels(scale, design.design));
-        }
-    }
-    for (std::size_t i = 0; i < Controls::Count; ++i) {
-        const Controls::Control& design = Controls::Table[i];
-        if (design.kind == Kind::Label) {
-            placeLabel(static_cast<QLabel*>(m_controls[i]), scale, design.design,
-                       box(design.rowBox));
-        }
-    }
+    static_assert(!FormDesign::WindowFrame.resizable, "the layout is worked out for one size");
+    const Layout layout = MeasureLayout(m_controls);
+    setFixedClientSize(layout.client);
+    Place(m_controls, layout.places);
 }
 
-// The theme's three-dimensional light shade marks the result boxes, unless
-// the theme makes it (nearly) the input boxes' own background.
+// The result boxes stand apart from the input boxes in every theme.
 void Form1::shadeResultBoxes()
 {
     const QPalette& form = palette();
-    const Contrast::Rgb shade = Contrast::ResultShade(toRgb(form.color(QPalette::Base)),
-                                                      toRgb(form.color(QPalette::Midlight)),
-                                                      toRgb(form.color(QPalette::Text)));
+    const Contrast::Rgb shade =
+        Contrast::ResultShade({.boxBackground = toRgb(form.color(QPalette::Base)),
+                               .boxText = toRgb(form.color(QPalette::Text)),
+                               .lightShade = toRgb(form.color(QPalette::Midlight))});
     QPalette result;
     result.setColor(QPalette::Base, QColor(shade.red, shade.green, shade.blue));
     for (std::size_t i = 0; i < Controls::Count; ++i) {
@@ -270,41 +196,86 @@ void Form1::setTabOrder()
     }
 }
 
+// Every control's events go to the behaviour by the control's place in the
+// table; Enter and Esc are looked at before the control sees them.
 void Form1::connectEvents()
 {
     using Controls::Kind;
+    using Runtime::EventProcedure;
     for (std::size_t i = 0; i < Controls::Count; ++i) {
-        const Controls::Control& design = Controls::Table[i];
-        if (design.kind == Kind::Input) {
-            m_rows[i] = new RowWiring(box(i), box(design.result), *design.rule, m_clipboard, this);
-            connectEntryBox(static_cast<EntryBox*>(m_controls[i]), m_rows[i]->input());
-        } else if (design.kind == Kind::Button) {
+        if (Controls::TakesFocus(i)) {
+            m_controls[i]->installEventFilter(this);
+        }
+        switch (Controls::Table[i].kind) {
+        case Kind::Input: {
+            auto* box = static_cast<EntryBox*>(m_controls[i]);
+            connect(box, &QLineEdit::textChanged, this, EventProcedure([this, i] {
+                        m_behaviour->changed(i, Runtime::ToU16(Runtime::DecimalPoint(QLocale())));
+                    }));
+            connect(box, &EntryBox::entered, this, [this, i](Entry how) {
+                EventProcedure([this, i, how] { m_behaviour->entered(i, how); })();
+            });
+            connect(box, &EntryBox::clicked, this,
+                    EventProcedure([this, i] { m_behaviour->clicked(i); }));
+            break;
+        }
+        case Kind::Result:
+            connect(static_cast<ResultBox*>(m_controls[i]), &ResultBox::laidOut, this,
+                    EventProcedure([this] { m_behaviour->laidOut(); }));
+            break;
+        case Kind::Button:
             connect(static_cast<QPushButton*>(m_controls[i]), &QPushButton::clicked, this,
-                    Runtime::EventProcedure([this] { Command1_Click(); }));
+                    EventProcedure([this, i] { m_behaviour->pressed(i); }));
+            break;
+        case Kind::Label:
+        case Kind::Line:
+            break;
         }
     }
 }
 
-// Both input boxes behave alike: entered, clicked or confirmed with Enter,
-// they select their leading text for overwriting. Enter keeps the focus
-// where it is and presses no button.
-void Form1::connectEntryBox(EntryBox* box, TextBox& entry)
+bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
-    using Runtime::EventProcedure;
-    TextBox* const text = &entry;
-    connect(box, &EntryBox::gotFocus, this, EventProcedure([text] { SelectEntry(*text); }));
-    connect(box, &EntryBox::clicked, this, EventProcedure([text] { SelectEntry(*text); }));
-    connect(box, &EntryBox::enterPressed, this, EventProcedure([box, text] {
-                box->setFocus(Qt::OtherFocusReason);
-                SelectEntry(*text);
-            }));
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const auto* found = std::find(m_controls.begin(), m_controls.end(), watched);
+        const auto control = static_cast<std::size_t>(found - m_controls.begin());
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) &&
+            m_behaviour->keyPressed(control, Key::Enter)) {
+            return true;
+        }
+        if (key == Qt::Key_Escape && m_behaviour->keyPressed(control, Key::Escape)) {
+            return true;
+        }
+    }
+    return Runtime::Form::eventFilter(watched, event);
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    m_behaviour->closeRequested();
+    event->accept();
 }
 
 void Form1::Load()
 {
     show();
-    m_controls[Controls::StartsWithFocus]->setFocus(Qt::OtherFocusReason);
-    SelectEntry(m_rows[Controls::StartsWithFocus]->input());
+    m_behaviour->shown();
+}
+
+TextBox& Form1::box(std::size_t control)
+{
+    return *m_boxes[control];
+}
+
+void Form1::focus(std::size_t control)
+{
+    m_controls[control]->setFocus(Qt::OtherFocusReason);
+}
+
+void Form1::end()
+{
+    Runtime::End();
 }
 
 void Form1::paintEvent(QPaintEvent* event)
@@ -317,9 +288,4 @@ void Form1::paintEvent(QPaintEvent* event)
         // misses it for the few milliseconds after that frame.
         QTimer::singleShot(0, this, [this] { setWindowIcon(applicationIcon()); });
     }
-}
-
-void Form1::Command1_Click()
-{
-    Runtime::End();
 }

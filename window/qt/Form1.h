@@ -1,57 +1,54 @@
 #pragma once
 
 #include "runtime/qt/Form.h"
-#include "window/Controls.h"
+#include "window/FormBehaviour.h"
+#include "window/qt/Layout.h"
 #include "window/qt/LineEditBox.h"
 #include "window/qt/SystemClipboard.h"
-#include "window/Twips.h"
+#include "window/WindowView.h"
 
 #include <array>
+#include <memory>
+#include <optional>
 
-class RowWiring;
-class TextBox;
-class EntryBox;
-class QFrame;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class ResultBox;
-
-// The program's one window: two conversion rows, millimetres to mils above
-// and mils to millimetres below, separated by a line, and an exit button.
-class Form1 : public Runtime::Form
+// The program's one window on Qt Widgets: two conversion rows, millimetres to
+// mils above and mils to millimetres below, separated by a line, and an exit
+// button. It makes, places and draws the controls of the table, and reports
+// what happens to them to the window's behaviour.
+class Form1 : public Runtime::Form, private WindowView
 {
     Q_OBJECT
 
 public:
     explicit Form1(QWidget* parent = nullptr);
 
-    // Shows the window, then puts the caret into the mil input with its
-    // text selected, ready to be overwritten.
+    // Shows the window; the behaviour then puts the caret into the mil input
+    // with its text selected, ready to be overwritten.
     void Load() override;
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QWidget* makeControl(const Controls::Control& design);
+    TextBox& box(std::size_t control) override;
+    void focus(std::size_t control) override;
+    void end() override;
+
     void createControls();
-    [[nodiscard]] QLineEdit* box(std::size_t index) const;
-    [[nodiscard]] Twips::Scale fittingScale() const;
     void placeControls();
     void shadeResultBoxes();
     void adaptLater();
     void setTabOrder();
     void connectEvents();
-    void connectEntryBox(EntryBox* box, TextBox& entry);
-
-    void Command1_Click();
 
     // By their place in the table of controls.
-    std::array<QWidget*, Controls::Count> m_controls{};
+    ControlWidgets m_controls{};
+    std::array<std::unique_ptr<LineEditBox>, Controls::Count> m_boxes;
     SystemClipboard m_clipboard;
-    std::array<RowWiring*, Controls::Count> m_rows{};
+    std::optional<FormBehaviour> m_behaviour;
     bool m_iconSet = false;
     bool m_adaptPending = false;
 };

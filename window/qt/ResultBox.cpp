@@ -1,8 +1,5 @@
 #include "window/qt/ResultBox.h"
 
-#include "window/ConversionRow.h"
-#include "window/qt/LineEditBox.h"
-
 #include <QEvent>
 
 ResultBox::ResultBox(QWidget* parent)
@@ -15,20 +12,13 @@ ResultBox::ResultBox(QWidget* parent)
 void ResultBox::resizeEvent(QResizeEvent* event)
 {
     QLineEdit::resizeEvent(event);
-    updateToolTip();
+    emit laidOut();
 }
 
 void ResultBox::changeEvent(QEvent* event)
 {
     QLineEdit::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
-        updateToolTip();
+        emit laidOut();
     }
-}
-
-// A new size or font can make a result fit, or no longer fit.
-void ResultBox::updateToolTip()
-{
-    LineEditBox box(this);
-    ShowWholeTextInToolTip(box);
 }

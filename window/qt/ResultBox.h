@@ -3,8 +3,8 @@
 #include <QLineEdit>
 
 // A box that shows a result: read-only, but it can be entered, selected and
-// copied from. A result wider than the box is whole in its tooltip, also
-// after the box or its font changed.
+// copied from. It tells its window when its size, font or style changed,
+// which can make a result fit, or no longer fit.
 class ResultBox : public QLineEdit
 {
     Q_OBJECT
@@ -12,10 +12,10 @@ class ResultBox : public QLineEdit
 public:
     explicit ResultBox(QWidget* parent = nullptr);
 
+signals:
+    void laidOut();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
-
-private:
-    void updateToolTip();
 };

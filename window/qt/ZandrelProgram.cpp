@@ -1,12 +1,14 @@
 #include "window/qt/ZandrelProgram.h"
 
+#include "runtime/qt/QtNumbers.h"
+#include "window/FormDesign.h"
 #include "window/qt/Form1.h"
 #include "ZandrelVersion.h"
 
 Runtime::ProgramHeader ZandrelProgram()
 {
     return {
-        QStringLiteral("Zandrel"),
+        Runtime::ToQString(FormDesign::Title),
         QString::fromLatin1(ZandrelVersionText),
         // Wayland compositors find the name and icon through it.
         QStringLiteral("io.github.zandrel.zandrel"),

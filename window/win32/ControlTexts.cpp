@@ -1,5 +1,8 @@
 #include "window/win32/ControlTexts.h"
 
+#include <initguid.h>
+#include <oleacc.h>
+
 std::wstring LoadText(HINSTANCE instance, Texts::Id id)
 {
     // With no buffer, LoadString points into the resource itself, which is
@@ -20,4 +23,37 @@ std::vector<ControlText> ControlTexts(HINSTANCE instance, const ControlHandles& 
         }
     }
     return texts;
+}
+
+namespace {
+
+template <typename Function>
+Function* systemFunction(const wchar_t* library, const char* name)
+{
+    HMODULE module = LoadLibraryW(library);
+    FARPROC function = module ? GetProcAddress(module, name) : nullptr;
+    return reinterpret_cast<Function*>(reinterpret_cast<void (*)()>(function));
+}
+
+} // namespace
+
+void DescribeControls(HINSTANCE instance, const ControlHandles& controls)
+{
+    const auto initialize =
+        systemFunction<decltype(CoInitializeEx)>(L"ole32.dll", "CoInitializeEx");
+    const auto create =
+        systemFunction<decltype(CoCreateInstance)>(L"ole32.dll", "CoCreateInstance");
+    IAccPropServices* services = nullptr;
+    if (!initialize || !create || FAILED(initialize(nullptr, COINIT_APARTMENTTHREADED)) ||
+        FAILED(create(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                      reinterpret_cast<void**>(&services)))) {
+        return; // no accessibility services: nothing to annotate
+    }
+    for (const ControlText& text : ControlTexts(instance, controls)) {
+        services->SetHwndPropStr(text.control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                 PROPID_ACC_NAME, text.name.c_str());
+        services->SetHwndPropStr(text.control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                 PROPID_ACC_DESCRIPTION, text.description.c_str());
+    }
+    services->Release();
 }

@@ -21,3 +21,9 @@ struct ControlText {
 // Every control that the table of controls names for a screen reader.
 [[nodiscard]] std::vector<ControlText> ControlTexts(HINSTANCE instance,
                                                     const ControlHandles& controls);
+
+// Screen readers read a box by the label before it; ours follow their boxes,
+// so each box is named explicitly, and described, as in the Qt window.
+// Loads COM and the accessibility services: called when a screen reader
+// first asks, so that a program nobody reads aloud never loads them.
+void DescribeControls(HINSTANCE instance, const ControlHandles& controls);

@@ -14,7 +14,6 @@ public:
     explicit EditBox(HWND edit);
 
     void attachToolTips(HWND toolTips);
-    [[nodiscard]] HWND handle() const { return m_edit; }
 
     [[nodiscard]] std::u16string_view text() const override;
     void setText(std::u16string_view text) override;

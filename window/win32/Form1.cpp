@@ -25,6 +25,23 @@ Contrast::Rgb rgb(COLORREF colour)
     return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
 }
 
+DWORD frameStyle(const FormDesign::Frame& frame)
+{
+    static_assert(!FormDesign::WindowFrame.resizable, "the layout is worked out for one size");
+    return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN |
+           (frame.minimiseBox ? WS_MINIMIZEBOX : 0u) | (frame.maximiseBox ? WS_MAXIMIZEBOX : 0u);
+}
+
+// Deletes the old brush once the new one is in place.
+void replaceBrush(HBRUSH& brush, COLORREF colour)
+{
+    const HBRUSH old = brush;
+    brush = CreateSolidBrush(colour);
+    if (old) {
+        DeleteObject(old);
+    }
+}
+
 } // namespace
 
 Form1::Form1(HINSTANCE instance)
@@ -49,20 +66,20 @@ Form1::~Form1()
     if (m_toolTips) {
         DestroyWindow(m_toolTips);
     }
-    if (m_font) {
-        DeleteObject(m_font);
-    }
-    if (m_resultBrush) {
-        DeleteObject(m_resultBrush);
+    for (const HGDIOBJ object : {static_cast<HGDIOBJ>(m_font), static_cast<HGDIOBJ>(m_resultBrush),
+                                 static_cast<HGDIOBJ>(m_lineBrush)}) {
+        if (object) {
+            DeleteObject(object);
+        }
     }
 }
 
 bool Form1::Load()
 {
-    // A fixed-size utility: no maximise box, no sizing border.
-    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-    m_window = CreateWindowExW(WS_EX_CONTROLPARENT, ClassName, L"Zandrel", style, CW_USEDEFAULT,
-                               CW_USEDEFAULT, 400, 200, nullptr, nullptr, m_instance, this);
+    const std::wstring title(FormDesign::Title.begin(), FormDesign::Title.end());
+    m_window = CreateWindowExW(WS_EX_CONTROLPARENT, ClassName, title.c_str(),
+                               frameStyle(FormDesign::WindowFrame), CW_USEDEFAULT, CW_USEDEFAULT,
+                               400, 200, nullptr, nullptr, m_instance, this);
     if (!m_window) {
         return false;
     }
@@ -74,8 +91,7 @@ bool Form1::Load()
 
     ShowWindow(m_window, SW_SHOWNORMAL);
     UpdateWindow(m_window);
-    SetFocus(m_controls[Controls::StartsWithFocus]);
-    selectEntry(m_controls[Controls::StartsWithFocus]);
+    m_behaviour->shown();
     return true;
 }
 
@@ -84,7 +100,7 @@ void Form1::createControls(UINT dpi)
     using Controls::Kind;
     m_dpi = dpi;
     m_font = messageFont(dpi);
-    const auto make = [this](std::size_t index, const RECT& r) {
+    const auto make = [this](std::size_t index, const Twips::Rect& r) {
         const Controls::Control& design = Controls::Table[index];
         constexpr DWORD box = WS_TABSTOP | ES_AUTOHSCROLL | ES_LEFT;
         const wchar_t* kind = L"STATIC";
@@ -101,7 +117,8 @@ void Form1::createControls(UINT dpi)
             style = SS_LEFT | SS_NOPREFIX;
             break;
         case Kind::Line:
-            style = SS_ETCHEDHORZ;
+            // Painted in the text's colour (controlColours()).
+            style = SS_LEFT;
             break;
         case Kind::Button:
             kind = L"BUTTON";
@@ -109,50 +126,44 @@ void Form1::createControls(UINT dpi)
             break;
         }
         const std::wstring caption(design.caption.begin(), design.caption.end());
-        const HWND control = CreateWindowExW(
-            exStyle, kind, caption.c_str(), WS_CHILD | WS_VISIBLE | style, r.left, r.top,
-            r.right - r.left, r.bottom - r.top, m_window,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(index))), m_instance, nullptr);
+        const HWND control =
+            CreateWindowExW(exStyle, kind, caption.c_str(), WS_CHILD | WS_VISIBLE | style, r.left,
+                            r.top, r.width, r.height, m_window,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(Controls::Number(index))),
+                            m_instance, nullptr);
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
         return control;
     };
     // Created in the order of the tab indices: the dialog manager's Tab
-    // follows the creation order. The first, a box in the font, gives the
-    // layout its margins; the others are made where the layout puts them.
+    // follows the creation order. The first, a box in the font at its size
+    // in the design, gives the layout its margins; the others are made where
+    // the layout puts them.
     const auto order = Controls::InTabOrder();
     static_assert(Controls::IsBox(Controls::Text1) &&
                   Controls::Table[Controls::Text1].tabIndex == 0);
-    m_controls[order[0]] = make(order[0], {});
-    const Placement p = MeasureLayout(m_controls[order[0]], m_font, dpi, m_decimalPoint);
-    MoveTo(m_controls[order[0]], p.places[order[0]]);
+    m_controls[order[0]] =
+        make(order[0], Twips::Scale().rect(FormDesign::Text1.left, FormDesign::Text1.top,
+                                           FormDesign::Text1.width, FormDesign::Text1.height));
+    const Layout layout = MeasureLayout(m_controls[order[0]], m_font, dpi, m_decimalPoint);
+    MoveTo(m_controls[order[0]], layout.places[order[0]]);
     for (std::size_t k = 1; k < Controls::Count; ++k) {
-        const std::size_t i = order[k];
-        m_controls[i] = make(i, p.places[i]);
-        if (Controls::Table[i].kind == Kind::Line) {
-            // An etched line made at a size grows by its edge; moved, it keeps it.
-            MoveTo(m_controls[i], p.places[i]);
-        }
+        m_controls[order[k]] = make(order[k], layout.places[order[k]]);
     }
-    fitWindow(p.client, nullptr);
+    fitWindow(layout.client, nullptr);
 
     for (std::size_t i = 0; i < Controls::Count; ++i) {
         if (Controls::IsBox(i)) {
             m_boxes[i] = std::make_unique<EditBox>(m_controls[i]);
         }
-        // Clicks in the input boxes, and a screen reader's first question to
-        // any control it names.
+        // Clicks, and a screen reader's first question to any control it
+        // names.
         if (Controls::TakesFocus(i)) {
             SetWindowSubclass(m_controls[i], controlProc, 0, reinterpret_cast<DWORD_PTR>(this));
         }
     }
-    // Connected once the boxes hold their "0": nothing converts before the
-    // first edit.
-    for (std::size_t i = 0; i < Controls::Count; ++i) {
-        if (Controls::IsInput(i)) {
-            const Controls::Control& design = Controls::Table[i];
-            m_rows[i].emplace(*m_boxes[i], *m_boxes[design.result], *design.rule, m_clipboard);
-        }
-    }
+    // Wired once the boxes hold their "0": nothing converts before the first
+    // edit.
+    m_behaviour.emplace(static_cast<WindowView&>(*this), m_clipboard);
     applyColours();
 }
 
@@ -185,20 +196,17 @@ void Form1::finishAfterFirstPaint()
     }
 }
 
-// The theme's light 3-D shade marks the result boxes, unless it is (nearly)
-// the input boxes' own background. Computed again whenever the user changes
-// the colours, so that the result never stands in a shade of the old scheme.
+// The result shade follows the scheme: computed again whenever the user
+// changes the colours, so that no result stands in a shade of the old one.
 void Form1::applyColours()
 {
     const Contrast::Rgb shade =
-        Contrast::ResultShade(rgb(GetSysColor(COLOR_WINDOW)), rgb(GetSysColor(COLOR_3DLIGHT)),
-                              rgb(GetSysColor(COLOR_WINDOWTEXT)));
+        Contrast::ResultShade({.boxBackground = rgb(GetSysColor(COLOR_WINDOW)),
+                               .boxText = rgb(GetSysColor(COLOR_WINDOWTEXT)),
+                               .lightShade = rgb(GetSysColor(COLOR_3DLIGHT))});
     m_resultShade = RGB(shade.red, shade.green, shade.blue);
-    const HBRUSH old = m_resultBrush;
-    m_resultBrush = CreateSolidBrush(m_resultShade);
-    if (old) {
-        DeleteObject(old);
-    }
+    replaceBrush(m_resultBrush, m_resultShade);
+    replaceBrush(m_lineBrush, GetSysColor(COLOR_WINDOWTEXT));
     RedrawWindow(m_window, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
@@ -218,15 +226,10 @@ void Form1::applyDpi(UINT dpi, const RECT* suggested)
     if (old) {
         DeleteObject(old);
     }
-    const Placement placement = MeasureLayout(measuringBox(), m_font, dpi, m_decimalPoint);
-    Place(m_controls, placement);
-    fitWindow(placement.client, suggested);
-    // A new font or size can make a result fit, or no longer fit.
-    for (std::size_t i = 0; i < Controls::Count; ++i) {
-        if (Controls::IsResult(i)) {
-            ShowWholeTextInToolTip(*m_boxes[i]);
-        }
-    }
+    const Layout layout = MeasureLayout(measuringBox(), m_font, dpi, m_decimalPoint);
+    Place(m_controls, layout.places);
+    fitWindow(layout.client, suggested);
+    m_behaviour->laidOut();
 }
 
 // The window's frame around a client area of this size, at the window's
@@ -261,34 +264,18 @@ HWND Form1::measuringBox() const
     return m_controls[Controls::InTabOrder()[0]];
 }
 
-void Form1::selectEntry(HWND edit)
+TextBox& Form1::box(std::size_t control)
 {
-    const std::size_t i = indexOf(edit);
-    if (Controls::IsBox(i)) {
-        SelectEntry(*m_boxes[i]);
-    }
+    return *m_boxes[control];
 }
 
-int Form1::Run()
+void Form1::focus(std::size_t control)
 {
-    MSG message{};
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (message.message == WM_KEYDOWN &&
-            (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE) &&
-            IsChild(m_window, message.hwnd)) {
-            // Enter selects the input box's leading text again and inserts
-            // nothing; neither key ever presses the button.
-            if (message.wParam == VK_RETURN && Controls::IsInput(indexOf(message.hwnd))) {
-                SetFocus(message.hwnd);
-                selectEntry(message.hwnd);
-            }
-            continue;
-        }
-        if (IsDialogMessageW(m_window, &message)) {
-            continue; // Tab and Shift+Tab
-        }
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    return static_cast<int>(message.wParam);
+    SetFocus(m_controls[control]);
+}
+
+// The program ends when its window is gone (WM_DESTROY), with status 0.
+void Form1::end()
+{
+    DestroyWindow(m_window);
 }

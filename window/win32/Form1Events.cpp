@@ -1,11 +1,34 @@
-// Form1's event handling on Win32.
+// What Windows tells Form1, turned into the behaviour's events, and the
+// drawing and settings that are the window's own.
 #include "runtime/win32/Locale.h"
 #include "window/win32/ControlTexts.h"
 #include "window/win32/Form1.h"
 
 #include <commctrl.h>
-#include <initguid.h>
-#include <oleacc.h>
+
+int Form1::Run()
+{
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (message.message == WM_KEYDOWN &&
+            (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE) &&
+            m_behaviour->keyPressed(indexOf(message.hwnd),
+                                    message.wParam == VK_RETURN ? Key::Enter : Key::Escape)) {
+            continue;
+        }
+        // Tab and Shift+Tab; a box the focus reaches meanwhile was tabbed into.
+        const bool tab = message.message == WM_KEYDOWN && message.wParam == VK_TAB;
+        m_entering = tab ? Entry::Tab : Entry::Program;
+        const bool handled = IsDialogMessageW(m_window, &message);
+        m_entering = Entry::Program;
+        if (handled) {
+            continue;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
 
 LRESULT CALLBACK Form1::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -25,13 +48,18 @@ LRESULT CALLBACK Form1::controlProc(HWND control, UINT message, WPARAM wParam, L
 {
     auto* form = reinterpret_cast<Form1*>(data);
     if (message == WM_GETOBJECT && !form->m_described) {
-        form->describeControls(); // before the system answers the question
+        form->m_described = true; // before the system answers the question
+        DescribeControls(form->m_instance, form->m_controls);
+    }
+    // A focus that arrives while the button goes down came with a click.
+    if (message == WM_LBUTTONDOWN) {
+        form->m_entering = Entry::Click;
     }
     const LRESULT result = DefSubclassProc(control, message, wParam, lParam);
-    // The input boxes: a click anywhere in one selects its leading text, so
-    // that no bare caret is left inside the number.
-    if (message == WM_LBUTTONUP && Controls::IsInput(form->indexOf(control))) {
-        form->selectEntry(control);
+    if (message == WM_LBUTTONDOWN) {
+        form->m_entering = Entry::Program;
+    } else if (message == WM_LBUTTONUP) {
+        form->m_behaviour->clicked(form->indexOf(control));
     }
     return result;
 }
@@ -44,7 +72,8 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_GETOBJECT:
         if (!m_described) {
-            describeControls();
+            m_described = true;
+            DescribeControls(m_instance, m_controls);
         }
         break;
     case WM_TIMER:
@@ -52,15 +81,15 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         }
         break;
-    case SelectEntryMessage:
-        selectEntry(reinterpret_cast<HWND>(wParam));
+    case EnteredMessage:
+        m_behaviour->entered(static_cast<std::size_t>(wParam), static_cast<Entry>(lParam));
         return 0;
     case WM_ACTIVATE:
         onActivate(LOWORD(wParam) != WA_INACTIVE);
         return 0;
     case WM_CTLCOLORSTATIC:
         if (const HBRUSH brush =
-                resultColours(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam))) {
+                controlColours(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam))) {
             return reinterpret_cast<LRESULT>(brush);
         }
         break;
@@ -80,6 +109,9 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SETTINGCHANGE:
         onSettingChange(wParam);
         break;
+    case WM_CLOSE:
+        m_behaviour->closeRequested();
+        return 0;
     case WM_ENDSESSION:
         if (wParam) {
             DestroyWindow(m_window);
@@ -118,18 +150,23 @@ void Form1::onActivate(bool active)
         m_lastFocus = IsChild(m_window, focus) ? focus : m_lastFocus;
         return;
     }
-    // Coming back to the window is not entering a box: the caret and the
-    // selection stay as the user left them.
-    m_activating = true;
+    // Windows gives the focus back to no control of a window that is not a
+    // dialog: the window does, and the box it reaches learns that the window
+    // came back.
+    m_entering = Entry::WindowBack;
     SetFocus(m_lastFocus ? m_lastFocus : m_controls[Controls::StartsWithFocus]);
-    m_activating = false;
+    m_entering = Entry::Program;
 }
 
-// The result boxes, read-only edits, are drawn as statics: in the result
-// shade. Nothing for the other controls.
-HBRUSH Form1::resultColours(HWND control, HDC dc) const
+// The result boxes, read-only edits, are drawn as statics, in the result
+// shade; the line is a static filled with the text's colour.
+HBRUSH Form1::controlColours(HWND control, HDC dc) const
 {
-    if (!Controls::IsResult(indexOf(control))) {
+    const std::size_t i = indexOf(control);
+    if (i == Controls::Line1) {
+        return m_lineBrush;
+    }
+    if (!Controls::IsResult(i)) {
         return nullptr;
     }
     SetBkColor(dc, m_resultShade);
@@ -171,54 +208,19 @@ void Form1::onSettingChange(WPARAM setting)
 void Form1::onCommand(HWND control, int code)
 {
     const std::size_t i = indexOf(control);
-    if (Controls::IsInput(i)) {
-        if (code == EN_CHANGE) {
-            m_rows[i]->onChange(m_decimalPoint);
-        } else if (code == EN_SETFOCUS && !m_activating) {
-            // The dialog manager selects the whole text of a box it tabs
-            // into after this notification; ours comes after that.
-            PostMessageW(m_window, SelectEntryMessage, reinterpret_cast<WPARAM>(m_controls[i]), 0);
-        }
-    } else if (i < Controls::Count && Controls::Table[i].kind == Controls::Kind::Button &&
-               code == BN_CLICKED) {
-        DestroyWindow(m_window); // ends the program, status 0
+    switch (code) {
+    case EN_CHANGE:
+        m_behaviour->changed(i, m_decimalPoint);
+        break;
+    case EN_SETFOCUS:
+        // After the dialog manager's own selection of a box it tabs into,
+        // which comes after this notification.
+        PostMessageW(m_window, EnteredMessage, i, static_cast<LPARAM>(m_entering));
+        break;
+    case BN_CLICKED:
+        m_behaviour->pressed(i);
+        break;
+    default:
+        break;
     }
-}
-
-namespace {
-
-// Loaded when a screen reader first asks, so that a program nobody reads
-// aloud never loads COM at all.
-template <typename Function>
-Function* systemFunction(const wchar_t* library, const char* name)
-{
-    HMODULE module = LoadLibraryW(library);
-    FARPROC function = module ? GetProcAddress(module, name) : nullptr;
-    return reinterpret_cast<Function*>(reinterpret_cast<void (*)()>(function));
-}
-
-} // namespace
-
-// Screen readers read a box by the label before it; ours follow their boxes,
-// so each box is named explicitly, and described, as in the Qt window.
-void Form1::describeControls()
-{
-    m_described = true;
-    const auto initialize =
-        systemFunction<decltype(CoInitializeEx)>(L"ole32.dll", "CoInitializeEx");
-    const auto create =
-        systemFunction<decltype(CoCreateInstance)>(L"ole32.dll", "CoCreateInstance");
-    IAccPropServices* services = nullptr;
-    if (!initialize || !create || FAILED(initialize(nullptr, COINIT_APARTMENTTHREADED)) ||
-        FAILED(create(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
-                      reinterpret_cast<void**>(&services)))) {
-        return; // no accessibility services: nothing to annotate
-    }
-    for (const ControlText& text : ControlTexts(m_instance, m_controls)) {
-        services->SetHwndPropStr(text.control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                 PROPID_ACC_NAME, text.name.c_str());
-        services->SetHwndPropStr(text.control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                 PROPID_ACC_DESCRIPTION, text.description.c_str());
-    }
-    services->Release();
 }

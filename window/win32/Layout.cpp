@@ -46,14 +46,9 @@ int numberWidth(const NumberGlyphs& glyphs, int characters)
         FormDesign::NumberWidth(glyphs.digit, glyphs.minus, glyphs.separator, characters));
 }
 
-RECT pixels(const Twips::Rect& r)
-{
-    return {r.left, r.top, r.left + r.width, r.top + r.height};
-}
-
 } // namespace
 
-Placement MeasureLayout(HWND edit, HFONT font, UINT dpi, std::u16string_view decimalPoint)
+Layout MeasureLayout(HWND edit, HFONT font, UINT dpi, std::u16string_view decimalPoint)
 {
     namespace D = FormDesign;
     using Controls::Kind;
@@ -76,52 +71,40 @@ Placement MeasureLayout(HWND edit, HFONT font, UINT dpi, std::u16string_view dec
         .buttonHeight = metrics.tmHeight + padding / 2 + 2 * edge,
         .labelHeight = metrics.tmHeight,
     };
-    Controls::LabelWidths labels{};
+    // A static control draws its text at its top, a pixel wider than the
+    // text for the pixel it keeps at the end.
+    Placement::LabelTexts labels{};
     for (std::size_t i = 0; i < Controls::Count; ++i) {
         if (Table[i].kind == Kind::Label) {
-            labels[i] = textWidth(dc, wide(Table[i].caption));
+            labels[i] = {textWidth(dc, wide(Table[i].caption)) + 1, metrics.tmHeight,
+                         metrics.tmAscent};
         } else if (Table[i].kind == Kind::Button) {
             needs.buttonWidth = textWidth(dc, wide(Table[i].caption)) + 2 * padding;
         }
     }
-    const Twips::Scale fitting = Controls::FittingScale(needs, labels);
     SelectObject(dc, old);
     ReleaseDC(edit, dc);
+    // An edit control draws its one line at the top of its formatting
+    // rectangle, inside its border, whatever its height.
+    RECT format{};
+    SendMessageW(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    const int boxBaseline = edge + format.top + metrics.tmAscent;
     // The design's own size at 96 dpi, grown for the DPI.
+    const Twips::Scale fitting = Placement::FittingScale(needs, labels);
     const Twips::Scale scale(std::max(fitting.factor(), dpi / 96.0));
-    Placement p{};
-    // The boxes, the button and the line first: a label stands where its
-    // text lines up with the text in the box of its row, and an edit
-    // control draws its line at the top, inside its border.
-    for (std::size_t i = 0; i < Controls::Count; ++i) {
-        const Twips::Rect& d = Table[i].design;
-        if (Table[i].kind == Kind::Line) {
-            const Twips::Rect line = scale.rect(d.left, d.top, d.width, 0);
-            p.places[i] = {line.left, line.top, line.left + line.width, line.top + 2};
-        } else if (Table[i].kind != Kind::Label) {
-            p.places[i] = pixels(scale.rect(d.left, d.top, d.width, d.height));
-        }
-    }
-    for (std::size_t i = 0; i < Controls::Count; ++i) {
-        if (Table[i].kind == Kind::Label) {
-            const int left = scale.toPixels(Table[i].design.left);
-            const int top = p.places[Table[i].rowBox].top + edge + 1;
-            p.places[i] = {left, top, left + labels[i] + 1, top + metrics.tmHeight};
-        }
-    }
-    p.client = {scale.toPixels(D::Width), scale.toPixels(D::Height)};
-    return p;
+    return {Placement::Place(
+                scale, [boxBaseline](int) { return boxBaseline; }, labels),
+            {scale.toPixels(D::Width), scale.toPixels(D::Height)}};
 }
 
-void Place(const ControlHandles& controls, const Placement& placement)
+void Place(const ControlHandles& controls, const Placement::Rects& places)
 {
     for (std::size_t i = 0; i < Controls::Count; ++i) {
-        MoveTo(controls[i], placement.places[i]);
+        MoveTo(controls[i], places[i]);
     }
 }
 
-void MoveTo(HWND control, const RECT& place)
+void MoveTo(HWND control, const Twips::Rect& place)
 {
-    MoveWindow(control, place.left, place.top, place.right - place.left, place.bottom - place.top,
-               TRUE);
+    MoveWindow(control, place.left, place.top, place.width, place.height, TRUE);
 }

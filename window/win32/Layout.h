@@ -1,6 +1,7 @@
 #pragma once
 
 #include "window/Controls.h"
+#include "window/Placement.h"
 
 #include <array>
 #include <string_view>
@@ -9,24 +10,9 @@
 // The window's controls, by their place in the table of controls.
 using ControlHandles = std::array<HWND, Controls::Count>;
 
-// The controls that take the focus are numbered from 101 in tab order; the
-// others have none (-1).
-[[nodiscard]] constexpr int ControlId(std::size_t index)
-{
-    if (!Controls::TakesFocus(index)) {
-        return -1;
-    }
-    int before = 0;
-    for (std::size_t i = 0; i < Controls::Count; ++i) {
-        before += Controls::TakesFocus(i) &&
-                  Controls::Table[i].tabIndex < Controls::Table[index].tabIndex;
-    }
-    return 101 + before;
-}
-
 // Where each control goes, in client-area pixels, and the client area's size.
-struct Placement {
-    std::array<RECT, Controls::Count> places;
+struct Layout {
+    Placement::Rects places;
     SIZE client;
 };
 
@@ -37,9 +23,9 @@ struct Placement {
 // font. Measured before the other controls exist, so that they are made
 // where they belong: under Wine, moving an edit control afterwards costs
 // about as much as making it.
-[[nodiscard]] Placement MeasureLayout(HWND edit, HFONT font, UINT dpi,
-                                      std::u16string_view decimalPoint);
+[[nodiscard]] Layout MeasureLayout(HWND edit, HFONT font, UINT dpi,
+                                   std::u16string_view decimalPoint);
 
 // Moves the controls to their places.
-void Place(const ControlHandles& controls, const Placement& placement);
-void MoveTo(HWND control, const RECT& place);
+void Place(const ControlHandles& controls, const Placement::Rects& places);
+void MoveTo(HWND control, const Twips::Rect& place);

@@ -1,12 +1,17 @@
+#include "window/FormDesign.h"
+#include "window/win32/ControlTexts.h"
 #include "window/win32/Form1.h"
 
+#include <string>
 #include <windows.h>
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/, int /*show*/)
 {
     Form1 form(instance);
     if (!form.Load()) {
-        MessageBoxW(nullptr, L"\u7121\u6cd5\u5efa\u7acb\u8996\u7a97", L"Zandrel", MB_ICONERROR);
+        const std::wstring title(FormDesign::Title.begin(), FormDesign::Title.end());
+        MessageBoxW(nullptr, LoadText(instance, Texts::CannotMakeWindow).c_str(), title.c_str(),
+                    MB_ICONERROR);
         return 1;
     }
     return form.Run();
