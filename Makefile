@@ -106,7 +106,7 @@ bench: deps-test build windows
 
 # The README's pictures of the window, taken under Xvfb.
 screenshot: deps-test build windows
-	scripts/screenshot.sh $(BUILD_DIR) docs $(WIN_DIR)
+	ZANDREL_DESIGN=$(CURDIR)/$(BUILD_DIR)/tests/design.tsv scripts/screenshot.sh $(BUILD_DIR) docs $(WIN_DIR)
 
 fuzz-build: deps-test
 	@CC=clang CXX=clang++ $(CMAKE_CONFIGURE) -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -1,5 +1,8 @@
 // The floor for the start-up benchmark: a bare Qt Widgets program that
-// shows the same controls at the same places and does nothing else.
+// shows the same controls at the same places, from the program's own table
+// at the design's size, and does nothing else.
+#include "window/Controls.h"
+
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
@@ -7,36 +10,55 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include <algorithm>
+
+namespace {
+
+int pixels(int twips)
+{
+    return twips / Twips::PerPixel;
+}
+
+QString text(std::u16string_view text)
+{
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QWidget window;
-    window.setWindowTitle(QStringLiteral("Zandrel"));
-    window.setFixedSize(253, 134);
-    const auto box = [&](int x, int y, int w) {
-        auto* edit = new QLineEdit(QStringLiteral("0"), &window);
-        edit->setGeometry(x, y, w, 25);
-    };
-    box(16, 8, 57);
-    box(152, 8, 65);
-    box(16, 64, 57);
-    box(152, 64, 65);
-    const auto label = [&](int x, int y, const char* text) {
-        auto* l = new QLabel(QString::fromLatin1(text), &window);
-        l->move(x, y);
-        l->adjustSize();
-    };
-    label(80, 16, "mm");
-    label(128, 16, "=");
-    label(224, 16, "mil");
-    label(80, 72, "mil");
-    label(128, 72, "=");
-    label(224, 72, "mm");
-    auto* line = new QFrame(&window);
-    line->setFrameShape(QFrame::HLine);
-    line->setGeometry(16, 48, 224, 1);
-    auto* button = new QPushButton(QStringLiteral("離     開"), &window);
-    button->setGeometry(80, 104, 89, 25);
+    window.setWindowTitle(text(FormDesign::Title));
+    window.setFixedSize(pixels(FormDesign::Width), pixels(FormDesign::Height));
+    for (const Controls::Control& c : Controls::Table) {
+        const Twips::Rect& r = c.design;
+        QWidget* control = nullptr;
+        switch (c.kind) {
+        case Controls::Kind::Input:
+        case Controls::Kind::Result:
+            control = new QLineEdit(text(c.caption), &window);
+            break;
+        case Controls::Kind::Label:
+            control = new QLabel(text(c.caption), &window);
+            break;
+        case Controls::Kind::Line: {
+            auto* line = new QFrame(&window);
+            line->setFrameShape(QFrame::HLine);
+            control = line;
+            break;
+        }
+        case Controls::Kind::Button:
+            control = new QPushButton(text(c.caption), &window);
+            break;
+        }
+        control->setGeometry(pixels(r.left), pixels(r.top), pixels(r.width),
+                             std::max(1, pixels(r.height)));
+        if (c.kind == Controls::Kind::Label) {
+            control->adjustSize();
+        }
+    }
     window.show();
     return QApplication::exec();
 }

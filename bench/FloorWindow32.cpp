@@ -1,9 +1,13 @@
 // The floor for the Windows program's start-up: a bare Win32 window with the
-// same controls, showing itself and doing nothing else. As in the Qt floor,
-// the controls carry the program's texts, the button its Traditional Chinese
-// caption, in the system's user-interface font (the message font), which any
-// Windows program's dialogs use; the manifest (themed controls, DPI
-// awareness) comes with its resources.
+// same controls, from the program's own table at the design's size, showing
+// itself and doing nothing else. As in the Qt floor, the controls carry the
+// program's texts, the button its Traditional Chinese caption, in the
+// system's user-interface font (the message font), which any Windows
+// program's dialogs use; the manifest (themed controls, DPI awareness) comes
+// with its resources.
+#include "window/Controls.h"
+
+#include <string>
 #include <windows.h>
 
 namespace {
@@ -17,6 +21,24 @@ LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
+int pixels(int twips)
+{
+    return twips / Twips::PerPixel;
+}
+
+const wchar_t* kind(Controls::Kind kind)
+{
+    switch (kind) {
+    case Controls::Kind::Input:
+    case Controls::Kind::Result:
+        return L"EDIT";
+    case Controls::Kind::Button:
+        return L"BUTTON";
+    default:
+        return L"STATIC";
+    }
+}
+
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/, int show)
@@ -27,32 +49,25 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
     windowClass.hbrBackground = GetSysColorBrush(COLOR_3DFACE);
     windowClass.lpszClassName = L"Floor";
     RegisterClassW(&windowClass);
-    HWND window = CreateWindowExW(0, L"Floor", L"Floor", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, 259, 163, nullptr, nullptr,
-                                  instance, nullptr);
-    const struct {
-        const wchar_t* kind;
-        const wchar_t* text;
-        int x, y, width, height;
-    } controls[] = {{L"EDIT", L"0", 16, 8, 57, 25},
-                    {L"STATIC", L"mm", 80, 16, 18, 12},
-                    {L"STATIC", L"=", 128, 16, 6, 12},
-                    {L"EDIT", L"0", 152, 8, 65, 25},
-                    {L"STATIC", L"mil", 224, 16, 15, 12},
-                    {L"EDIT", L"0", 16, 64, 57, 25},
-                    {L"STATIC", L"mil", 80, 72, 15, 12},
-                    {L"STATIC", L"=", 128, 72, 6, 12},
-                    {L"EDIT", L"0", 152, 64, 65, 25},
-                    {L"STATIC", L"mm", 224, 72, 18, 12},
-                    {L"BUTTON", L"\u96e2     \u958b", 80, 104, 89, 25}};
+    constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+    RECT frame{0, 0, pixels(FormDesign::Width), pixels(FormDesign::Height)};
+    AdjustWindowRect(&frame, style, FALSE);
+    HWND window = CreateWindowExW(0, L"Floor", L"Floor", style, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  frame.right - frame.left, frame.bottom - frame.top, nullptr,
+                                  nullptr, instance, nullptr);
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
     const HFONT font = CreateFontIndirectW(&metrics.lfMessageFont);
-    for (const auto& c : controls) {
-        const HWND control =
-            CreateWindowExW(0, c.kind, c.text, WS_CHILD | WS_VISIBLE | WS_BORDER, c.x, c.y, c.width,
-                            c.height, window, nullptr, instance, nullptr);
+    for (const Controls::Control& c : Controls::Table) {
+        if (c.kind == Controls::Kind::Line) {
+            continue;
+        }
+        const std::wstring caption(c.caption.begin(), c.caption.end());
+        const Twips::Rect& r = c.design;
+        const HWND control = CreateWindowExW(
+            0, kind(c.kind), caption.c_str(), WS_CHILD | WS_VISIBLE | WS_BORDER, pixels(r.left),
+            pixels(r.top), pixels(r.width), pixels(r.height), window, nullptr, instance, nullptr);
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
     ShowWindow(window, show);

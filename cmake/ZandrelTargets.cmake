@@ -98,6 +98,7 @@ function(zandrel_export_tables what output)
                 VERBATIM)
             add_custom_target(zandrel_export_tables_host DEPENDS "${tool}")
         endif()
+        set(depends zandrel_export_tables_host "${tool}")
     else()
         if(NOT TARGET export_tables)
             add_executable(export_tables ${sources})
@@ -105,9 +106,10 @@ function(zandrel_export_tables what output)
             zandrel_configure_target(export_tables)
         endif()
         set(tool export_tables)
+        set(depends export_tables)
     endif()
     add_custom_command(OUTPUT "${output}"
         COMMAND "${tool}" "${what}" "${output}"
-        DEPENDS "${tool}"
+        DEPENDS ${depends}
         VERBATIM)
 endfunction()

@@ -2,6 +2,7 @@
 // the C locale and the comma of German, and checks the properties every caller relies on; plain
 // ASCII text also against an independent oracle.
 #include "conversion/ConvertEntry.h"
+#include "runtime/numbers/NumberFormat.h"
 #include "runtime/qt/QtNumbers.h"
 #include "tests/ConversionOracle.h"
 

@@ -1,7 +1,6 @@
 #include "FormHarness.h"
 #include "window/qt/ZandrelProgram.h"
 
-#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
@@ -26,7 +25,6 @@ private slots:
     void labels();
     void exitButton();
     void tabOrder();
-    void captionHasGlyphs();
     void captionInBig5();
 };
 
@@ -134,20 +132,6 @@ void TestForm1::tabOrder()
         }
         QCOMPARE(widget->objectName(), QString::fromLatin1(expected[i]));
     }
-}
-
-void TestForm1::captionHasGlyphs()
-{
-    // Without a font that covers them, the caption shows as empty boxes.
-    QStringList covering;
-    const QStringList families = QFontDatabase::families();
-    for (const QString& family : families) {
-        const QFontMetrics metrics{QFont(family)};
-        if (metrics.inFontUcs4(U'離') && metrics.inFontUcs4(U'開')) {
-            covering << family;
-        }
-    }
-    QVERIFY2(!covering.isEmpty(), "no installed font has glyphs for 離 and 開");
 }
 
 void TestForm1::captionInBig5()

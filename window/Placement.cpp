@@ -10,8 +10,8 @@ namespace {
 using Controls::Kind;
 using Controls::Table;
 
-// How far a label may grow: to the next control to its right that shares
-// some of its height, keeping the gap, or to the window's right edge.
+// How far a label may grow: up to the gap before the next control to its
+// right that shares some of its height, or before the window's right edge.
 int labelRoom(const Twips::Rect& label)
 {
     int next = FormDesign::Width;

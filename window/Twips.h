@@ -4,8 +4,9 @@
 
 // The window's layout is designed in twips. At the design's own font, 15
 // twips make one logical pixel; a larger font scales the whole design by one
-// factor, so its proportions stay. Qt's (or Windows') high-DPI scaling
-// works on top of that; nothing here knows about device pixels.
+// factor, so its proportions stay. Nothing here knows about device pixels:
+// Qt's high-DPI scaling works on top of the Qt window's scale, while the
+// Win32 window, aware of each monitor's DPI, folds the DPI into its scale.
 namespace Twips {
 
 inline constexpr int PerPixel = 15;

@@ -5,9 +5,10 @@
 
 namespace Runtime {
 
-// An error raised by a runtime service. Nothing in the program catches it:
-// it travels to the application's last-chance handler, which reports the
-// number and text and ends the program.
+// An error raised by a runtime service. Nothing in the program catches it.
+// In the Qt program it travels to the application's last-chance handler,
+// which reports the number and text and ends the program; the Win32 program
+// has no such handler, and the C++ runtime ends it (std::terminate).
 class RuntimeError : public std::runtime_error
 {
 public:

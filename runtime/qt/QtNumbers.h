@@ -1,13 +1,9 @@
 #pragma once
 
-#include "runtime/numbers/NumberFormat.h"
-#include "runtime/numbers/NumberText.h"
-
 #include <QLocale>
 #include <QString>
 #include <QStringView>
 
-#include <optional>
 #include <string_view>
 
 // The number services at Qt's edge: Qt's text in and out, and the decimal

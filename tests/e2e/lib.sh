@@ -5,7 +5,6 @@ passes=0
 failures=0
 e2e_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 scripts="$e2e_dir/../../scripts"
-design_header="$e2e_dir/../../window/FormDesign.h"
 
 pass() { passes=$((passes + 1)); }
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
@@ -31,16 +30,31 @@ wait_for() {
     done
 }
 
-design_width=$(sed -n 's/.*int Width = \([0-9]*\);.*/\1/p' "$design_header")
+# A control's design, in twips, as the program's own table has it: a file
+# written at build time (ZANDREL_DESIGN; see resources/ExportTables.cpp). The
+# fields: left, top, width, height and the number the Windows program knows
+# the control by. The window itself is the row named Form1.
+design_of() {
+    local name kind left top width height number caption
+    while IFS=$'\t' read -r name kind left top width height number caption; do
+        [[ "$name" == "$1" ]] && { echo "$left $top $width $height $number"; return 0; }
+    done <"${ZANDREL_DESIGN:?the design table, written by the build}"
+    echo "no control $1 in $ZANDREL_DESIGN" >&2
+    return 1
+}
+control_number() {
+    local left top width height number
+    read -r left top width height number <<<"$(design_of "$1")"
+    echo "$number"
+}
 
 # A point of a control in window $wid, in pixels: its left edge plus $2 per
-# cent of its width, and its middle, from the design in window/FormDesign.h.
-# The window scales the design to its font, so the scale is found from the
-# window's width.
+# cent of its width, and its middle. The window scales the design to its
+# font, so the scale is found from the window's width.
 window_point() {
-    local rect left top width height scaled
-    rect=$(sed -n "s/.*Twips::Rect $1{\([0-9, ]*\)}.*/\1/p" "$design_header" | tr -d ' ')
-    IFS=, read -r left top width height <<<"$rect"
+    local left top width height design_width scaled
+    read -r left top design_width height _ <<<"$(design_of Form1)"
+    read -r left top width height _ <<<"$(design_of "$1")"
     scaled=$(xdotool getwindowgeometry --shell "$wid" | sed -n 's/^WIDTH=//p')
     echo $(((left + width * ${2:-50} / 100) * scaled / design_width)) \
         $(((top + height / 2) * scaled / design_width))

@@ -59,7 +59,8 @@ typing_and_clipboard() {
         read -r -t 20 reply <&"${HOLDER[0]}"
         echo "${reply%$'\r'}"
     }
-    text4_is() { [[ "$(ask "text 104")" == "$1" ]]; }
+    text4=$(control_number Text4)
+    text4_is() { [[ "$(ask "text $text4")" == "$1" ]]; }
     start || exit 1
     keys 5
     expect_clipboard 0.127 "5 at start"
@@ -69,7 +70,7 @@ typing_and_clipboard() {
     for i in 0 1 2 3; do
         keys "${typed[$i]}"
         wait_for 2 text4_is "${want[$i]}" && pass ||
-            fail "held, key ${typed[$i]}: Text4 shows '$(ask "text 104")'"
+            fail "held, key ${typed[$i]}: Text4 shows '$(ask "text $text4")'"
     done
     ask release >/dev/null
     expect_clipboard 100.000 "released: the waiting result lands with no further key" 1

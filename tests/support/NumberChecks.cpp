@@ -1,5 +1,8 @@
 #include "tests/support/NumberChecks.h"
 
+#include "runtime/numbers/NumberFormat.h"
+#include "runtime/numbers/NumberText.h"
+
 namespace Runtime {
 
 bool IsNumeric(std::u16string_view text, std::u16string_view decimalPoint)
