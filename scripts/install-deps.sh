@@ -53,6 +53,11 @@ test=(
     sway weston wtype
     # a screen reader's view: a private D-Bus session, the AT-SPI bus, pyatspi
     dbus-daemon dbus-bin at-spi2-core python3-pyatspi
+    # GNOME's dark style as every program hears of it: the desktop portal and
+    # its GTK back end, dconf behind gsettings; a late portal of the test's
+    # own in Python
+    xdg-desktop-portal xdg-desktop-portal-gtk dconf-service dconf-cli libglib2.0-bin
+    gsettings-desktop-schemas python3-gi
     # localedef, for a German C library locale in the parser's tests
     locales
     # desktop integration checks: Windows resources, desktop entry, metainfo, .deb

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Takes the README's pictures of the window under Xvfb after typing 25.4 mm
-# and 3937 mil: as it comes, with a 14 pt desktop font, in a dark theme, and
-# the Windows program under Wine, in English and, with its window menu open,
-# in Traditional Chinese. The font and the theme come from the
-# desktop, through Qt's GTK 3 platform theme, as they would on GNOME.
+# and 3937 mil: as it comes, with a 14 pt desktop font, in a dark GTK theme,
+# in GNOME's dark style (through the real desktop portal), and the Windows
+# program under Wine, light and in the dark app mode, in English and, with
+# its window menu open, in Traditional Chinese. The font and the theme come
+# from the desktop, through Qt's GTK 3 platform theme, as they would on GNOME.
 # Usage: scripts/screenshot.sh BUILD_DIR DOCS_DIR WINDOWS_BUILD_DIR
 set -euo pipefail
 build=${1:-build}
@@ -22,6 +23,10 @@ shoot() {
         source "$here/wine-prefix.sh"
         trap remove_wine_prefix EXIT
         new_wine_prefix ${LANG:+"$LANG"} || exit 1
+        if [[ -n "${APP_MODE_DARK:-}" ]]; then
+            wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize' \
+                /v AppsUseLightTheme /t REG_DWORD /d 0 /f >/dev/null 2>&1
+        fi
         wine "$2" &
     else
         "$build/zandrel" &
@@ -64,6 +69,9 @@ XDG_CONFIG_HOME=$desktop QT_QPA_PLATFORMTHEME=gtk3 \
     "$here/with-xvfb.sh" bash -c "shoot $docs/zandrel-large-font.png"
 GTK_THEME=Adwaita:dark QT_QPA_PLATFORMTHEME=gtk3 \
     "$here/with-xvfb.sh" bash -c "shoot $docs/zandrel-dark.png"
+COLOR_SCHEME=prefer-dark "$here/with-xvfb.sh" "$here/with-gnome-session.sh" \
+    bash -c "shoot $docs/zandrel-gnome-dark.png"
 "$here/with-xvfb.sh" bash -c "shoot $docs/zandrel-windows.png $windows/zandrel.exe"
+APP_MODE_DARK=1 "$here/with-xvfb.sh" bash -c "shoot $docs/zandrel-windows-dark.png $windows/zandrel.exe"
 LANG=zh_TW.UTF-8 "$here/with-xvfb.sh" bash -c \
     "shoot $docs/zandrel-zh-tw.png $windows/zandrel.exe $windows/tests/other_program.exe"

@@ -6,9 +6,11 @@ set -euo pipefail
 
 # The server picks a free display itself and writes its number to the pipe
 # once it accepts connections: no race with another run choosing the same.
+# It does not reset when its last client leaves: a program connecting in
+# that instant would be cut off.
 displayfd=$(mktemp -u)
 mkfifo "$displayfd"
-Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$displayfd" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp -noreset 3>"$displayfd" >/dev/null 2>&1 &
 xvfb_pid=$!
 cleanup() {
     [[ -n "${wm_pid:-}" ]] && kill "$wm_pid" 2>/dev/null || true

@@ -1,6 +1,7 @@
 // What the window does, written once in window/, driven through fakes of its
 // text boxes and clipboard: no window, no platform.
 #include "FakeTextBox.h"
+#include "window/ColourScheme.h"
 #include "window/Contrast.h"
 #include "window/Controls.h"
 #include "window/ConversionRow.h"
@@ -43,6 +44,10 @@ private slots:
     void fittingScale();
     void resultShade_data();
     void resultShade();
+    void takesDark_data();
+    void takesDark();
+    void darkScheme_data();
+    void darkScheme();
 };
 
 void TestBehaviour::conversionRow_data()
@@ -304,6 +309,83 @@ void TestBehaviour::resultShade()
     QCOMPARE(kept, keepsPreferred);
     QVERIFY(Contrast::Ratio(shade, base) >= Contrast::MinimumShadeRatio);
     QVERIFY(Contrast::Ratio(shade, text) >= Contrast::MinimumTextRatio);
+}
+
+void TestBehaviour::takesDark_data()
+{
+    using Contrast::Rgb;
+    using P = ColourScheme::Preference;
+    QTest::addColumn<int>("preference");
+    QTest::addColumn<Rgb>("window");
+    QTest::addColumn<Rgb>("text");
+    QTest::addColumn<bool>("highContrast");
+    QTest::addColumn<bool>("dark");
+
+    const Rgb adwaita{246, 245, 244};
+    const Rgb ink{46, 52, 54};
+    QTest::newRow("dark preferred, light desktop")
+        << int(P::PreferDark) << adwaita << ink << false << true;
+    QTest::newRow("no preference") << int(P::NoPreference) << adwaita << ink << false << false;
+    QTest::newRow("light preferred") << int(P::PreferLight) << adwaita << ink << false << false;
+    QTest::newRow("dark preferred, a dark theme of its own")
+        << int(P::PreferDark) << Rgb{53, 53, 53} << Rgb{238, 238, 236} << false << false;
+    QTest::newRow("dark preferred, high contrast on")
+        << int(P::PreferDark) << adwaita << ink << true << false;
+    QTest::newRow("dark preferred, black on white: high contrast by its colours")
+        << int(P::PreferDark) << Rgb{255, 255, 255} << Rgb{0, 0, 0} << false << false;
+    QTest::newRow("dark preferred, Qt's own light palette")
+        << int(P::PreferDark) << Rgb{239, 239, 239} << Rgb{0, 0, 0} << false << true;
+}
+
+// The user's preference turns the window dark only over the desktop's light
+// colours; a theme's own choice stands.
+void TestBehaviour::takesDark()
+{
+    QFETCH(int, preference);
+    QFETCH(Contrast::Rgb, window);
+    QFETCH(Contrast::Rgb, text);
+    QFETCH(bool, highContrast);
+    QFETCH(bool, dark);
+
+    QCOMPARE(ColourScheme::TakesDark(
+                 static_cast<ColourScheme::Preference>(preference),
+                 {.window = window, .windowText = text, .highContrast = highContrast}),
+             dark);
+}
+
+void TestBehaviour::darkScheme_data()
+{
+    using Contrast::Rgb;
+    const ColourScheme::Scheme& d = ColourScheme::Dark;
+    QTest::addColumn<Rgb>("foreground");
+    QTest::addColumn<Rgb>("background");
+    QTest::addColumn<double>("minimum");
+
+    const double text = Contrast::MinimumTextRatio;
+    QTest::newRow("labels") << d.windowText << d.window << text;
+    QTest::newRow("input boxes") << d.text << d.base << text;
+    QTest::newRow("result boxes") << d.text << Contrast::ResultShade(ColourScheme::ThemeOf(d))
+                                  << text;
+    QTest::newRow("the button") << d.buttonText << d.button << text;
+    QTest::newRow("selected text") << d.highlightedText << d.highlight << text;
+    QTest::newRow("tooltips") << d.toolTipText << d.toolTip << text;
+    QTest::newRow("results apart from inputs")
+        << Contrast::ResultShade(ColourScheme::ThemeOf(d)) << d.base << Contrast::MinimumShadeRatio;
+    QTest::newRow("a selection apart from its box")
+        << d.highlight << d.base << Contrast::MinimumShadeRatio;
+    QTest::newRow("the button's edge on the window") << d.buttonBorder << d.window << 3.0;
+}
+
+// Every text of the dark scheme readable (WCAG AA), and what must stand
+// apart, apart.
+void TestBehaviour::darkScheme()
+{
+    QFETCH(Contrast::Rgb, foreground);
+    QFETCH(Contrast::Rgb, background);
+    QFETCH(double, minimum);
+
+    const double ratio = Contrast::Ratio(foreground, background);
+    QVERIFY2(ratio >= minimum, qPrintable(QString::number(ratio)));
 }
 
 QTEST_APPLESS_MAIN(TestBehaviour)

@@ -87,6 +87,30 @@ typing_and_clipboard() {
 }
 [[ "$holder" == - ]] || typing_and_clipboard
 
+# The user's app mode, before the program starts: light, then dark. Either
+# way every text is readable and the results stand apart.
+app_mode() {
+    wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize' \
+        /v AppsUseLightTheme /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+}
+colours() {
+    echo "== app mode $1"
+    start || exit 1
+    keys 5
+    expect_clipboard 0.127 "5 at start, $1"
+    import -window "$wid" "$work/$1.png"
+    /usr/bin/python3 "$here/contrast.py" "$work/$1.png" "$ZANDREL_DESIGN" "$1" && pass ||
+        fail "the window's colours in app mode $1"
+    keys alt+F4
+    expect_exit "closing the window"
+}
+if [[ "$holder" != - ]]; then
+    colours light
+    app_mode 0
+    colours dark
+    app_mode 1
+fi
+
 [[ -n "$msi" ]] || { summary; exit; }
 echo "== the installer: tables, install, upgrade, downgrade, uninstall"
 stage=$4 version=$5

@@ -85,6 +85,7 @@ if [[ -n "$deb" ]]; then
     check "package claims no homepage" test -z "$(field Homepage)"
     check "package section" test "$(field Section)" = utils
     check "dependencies computed: Qt widgets" bash -c "dpkg-deb -f '$deb' Depends | grep -q libqt6widgets6"
+    check "dependencies computed: Qt D-Bus" bash -c "dpkg-deb -f '$deb' Depends | grep -q libqt6dbus6"
     check "dependencies computed: libc" bash -c "dpkg-deb -f '$deb' Depends | grep -q libc6"
     check "depends on a font for the caption" bash -c "dpkg-deb -f '$deb' Depends |
         grep -qF 'fonts-wqy-microhei | fonts-noto-cjk | fonts-arphic-uming'"

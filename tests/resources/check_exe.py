@@ -10,9 +10,11 @@ import sys
 sys.path.insert(0, str(pathlib.Path(__file__).parent))
 import check_windows_resources as res  # noqa: E402
 
-# Windows' own: the system DLLs every Windows has, and its C runtime.
-SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "comctl32.dll", "ole32.dll",
-               "oleacc.dll", "oleaut32.dll", "advapi32.dll", "msvcrt.dll", "uxtheme.dll"}
+# The DLLs the program imports, all Windows' own: the loader looks for them
+# beside the exe first unless they are known DLLs, so no other may be added
+# here. Any other (the theme and window-manager libraries, the registry, COM)
+# is loaded from the system folder only, when it is needed.
+IMPORTS = {"comctl32.dll", "gdi32.dll", "kernel32.dll", "msvcrt.dll", "user32.dll"}
 RT_MANIFEST = 24
 RT_STRING = 6
 
@@ -59,8 +61,7 @@ def main():
                           text=True, check=True).stdout
     imports = {line.split(":", 1)[1].strip().lower() for line in dump.splitlines()
                if "DLL Name:" in line}
-    res.check(bool(imports) and imports <= SYSTEM_DLLS,
-              f"imports only Windows' own DLLs: {sorted(imports - SYSTEM_DLLS)}")
+    res.check(imports == IMPORTS, f"imports these DLLs and no other: {sorted(imports)}")
     res.check("(Windows GUI)" in dump, "a GUI program")
     resources = pe_resources(exe.read_bytes())
     res.check((res.RT_VERSION, 1) in resources, "version record 1")

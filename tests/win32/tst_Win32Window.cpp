@@ -391,6 +391,70 @@ void keepOnTop()
     DestroyWindow(other);
 }
 
+// The user's app mode while the program runs, as Settings sets it and tells
+// every window; high contrast wins over it.
+void appMode()
+{
+    const auto tell = [](DWORD light) {
+        RegSetKeyValueW(HKEY_CURRENT_USER,
+                        L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize",
+                        L"AppsUseLightTheme", REG_DWORD, &light, sizeof light);
+        SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, 0,
+                            reinterpret_cast<LPARAM>(L"ImmersiveColorSet"), SMTO_NORMAL, 2000,
+                            nullptr);
+        settle();
+    };
+    // Wine keeps no high-contrast setting: a scheme of black on white, such
+    // as Windows' own high-contrast white, stands for it.
+    const int elements[] = {COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_3DFACE, COLOR_BTNTEXT};
+    COLORREF saved[4];
+    for (int i = 0; i < 4; ++i) {
+        saved[i] = GetSysColor(elements[i]);
+    }
+    const auto highContrast = [&](bool on) {
+        const COLORREF white[] = {RGB(255, 255, 255), RGB(0, 0, 0), RGB(255, 255, 255),
+                                  RGB(0, 0, 0)};
+        SetSysColors(4, elements, on ? white : saved); // broadcasts WM_SYSCOLORCHANGE
+        settle();
+    };
+    const auto dark = [](HWND control) {
+        return Contrast::RelativeLuminance(rgb(paintedBackground(control))) < 0.05;
+    };
+    const HWND input = control(Controls::Text1);
+    const HWND result = control(Controls::Text2);
+    const HWND button = control(Controls::Command1);
+    const auto windowDark = [] {
+        RECT client{};
+        GetClientRect(formWindow(), &client);
+        HDC dc = GetDC(formWindow());
+        const COLORREF colour = GetPixel(dc, 4, client.bottom - 4);
+        ReleaseDC(formWindow(), dc);
+        return Contrast::RelativeLuminance(rgb(colour)) < 0.05;
+    };
+    const auto toolTipDark = [] {
+        HWND tips = FindWindowW(TOOLTIPS_CLASSW, nullptr);
+        const auto colour = static_cast<COLORREF>(SendMessageW(tips, TTM_GETTIPBKCOLOR, 0, 0));
+        return tips && Contrast::RelativeLuminance(rgb(colour)) < 0.05;
+    };
+    tell(0);
+    check(windowDark(), "app mode dark while running: the window");
+    check(dark(input), "app mode dark while running: the input box");
+    check(dark(button), "app mode dark while running: the button");
+    check(toolTipDark(), "app mode dark while running: the tooltip");
+    const Contrast::Rgb shade = rgb(paintedBackground(result));
+    check(Contrast::Ratio(shade, rgb(paintedBackground(input))) >= Contrast::MinimumShadeRatio &&
+              !dark(result),
+          "app mode dark: the result stands apart from the input");
+    highContrast(true);
+    check(!windowDark(), "high contrast wins over the dark app mode: window");
+    check(!dark(input), "high contrast wins over the dark app mode: input");
+    highContrast(false);
+    check(windowDark() && dark(input), "high contrast off: dark again");
+    tell(1);
+    check(!windowDark() && !dark(input) && !dark(button) && !toolTipDark(),
+          "app mode light again: the window, the input box, the button, the tooltip");
+}
+
 } // namespace
 
 // The argument is the language Wine runs in (LANG): with zh_TW the texts
@@ -411,6 +475,7 @@ int main(int argc, char** argv)
         toolTipFollowsTheFont();
         dpiChange();
         keepOnTop();
+        appMode();
     }
     DestroyWindow(formWindow());
     std::printf("%d passed, %d failed\n", passes, failures);

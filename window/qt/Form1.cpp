@@ -5,6 +5,7 @@
 #include "runtime/qt/QtNumbers.h"
 #include "window/Contrast.h"
 #include "window/qt/Accessibility.h"
+#include "window/qt/DesktopScheme.h"
 #include "window/qt/EntryBox.h"
 #include "window/qt/ResultBox.h"
 
@@ -104,6 +105,7 @@ Form1::Form1(QWidget* parent)
     // converted, and the clipboard is left alone, until the first edit.
     m_behaviour.emplace(static_cast<WindowView&>(*this), m_clipboard);
     connectEvents();
+    new DesktopScheme(this);
 }
 
 void Form1::createControls()

@@ -1,5 +1,7 @@
 #include "window/win32/ControlTexts.h"
 
+#include "runtime/win32/SystemLibrary.h"
+
 #include <initguid.h>
 #include <oleacc.h>
 
@@ -25,24 +27,12 @@ std::vector<ControlText> ControlTexts(HINSTANCE instance, const ControlHandles& 
     return texts;
 }
 
-namespace {
-
-template <typename Function>
-Function* systemFunction(const wchar_t* library, const char* name)
-{
-    HMODULE module = LoadLibraryW(library);
-    FARPROC function = module ? GetProcAddress(module, name) : nullptr;
-    return reinterpret_cast<Function*>(reinterpret_cast<void (*)()>(function));
-}
-
-} // namespace
-
 void DescribeControls(HINSTANCE instance, const ControlHandles& controls)
 {
     const auto initialize =
-        systemFunction<decltype(CoInitializeEx)>(L"ole32.dll", "CoInitializeEx");
-    const auto create =
-        systemFunction<decltype(CoCreateInstance)>(L"ole32.dll", "CoCreateInstance");
+        Runtime::Win32::SystemFunction<decltype(CoInitializeEx)>(L"ole32.dll", "CoInitializeEx");
+    const auto create = Runtime::Win32::SystemFunction<decltype(CoCreateInstance)>(
+        L"ole32.dll", "CoCreateInstance");
     IAccPropServices* services = nullptr;
     if (!initialize || !create || FAILED(initialize(nullptr, COINIT_APARTMENTTHREADED)) ||
         FAILED(create(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,

@@ -1,7 +1,8 @@
 #include "window/win32/Form1.h"
 
+#include "runtime/win32/AppMode.h"
 #include "runtime/win32/Locale.h"
-#include "window/Contrast.h"
+#include "window/ColourScheme.h"
 #include "window/win32/ControlTexts.h"
 
 #include <commctrl.h>
@@ -32,16 +33,6 @@ DWORD frameStyle(const FormDesign::Frame& frame)
            (frame.minimiseBox ? WS_MINIMIZEBOX : 0u) | (frame.maximiseBox ? WS_MAXIMIZEBOX : 0u);
 }
 
-// Deletes the old brush once the new one is in place.
-void replaceBrush(HBRUSH& brush, COLORREF colour)
-{
-    const HBRUSH old = brush;
-    brush = CreateSolidBrush(colour);
-    if (old) {
-        DeleteObject(old);
-    }
-}
-
 } // namespace
 
 Form1::Form1(HINSTANCE instance)
@@ -66,11 +57,8 @@ Form1::~Form1()
     if (m_toolTips) {
         DestroyWindow(m_toolTips);
     }
-    for (const HGDIOBJ object : {static_cast<HGDIOBJ>(m_font), static_cast<HGDIOBJ>(m_resultBrush),
-                                 static_cast<HGDIOBJ>(m_lineBrush)}) {
-        if (object) {
-            DeleteObject(object);
-        }
+    if (m_font) {
+        DeleteObject(m_font);
     }
 }
 
@@ -189,6 +177,7 @@ void Form1::finishAfterFirstPaint()
     m_toolTips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                  nullptr, nullptr, m_instance, nullptr);
+    m_colours.colourToolTips(m_toolTips);
     for (const auto& box : m_boxes) {
         if (box) {
             box->attachToolTips(m_toolTips);
@@ -196,17 +185,27 @@ void Form1::finishAfterFirstPaint()
     }
 }
 
-// The result shade follows the scheme: computed again whenever the user
-// changes the colours, so that no result stands in a shade of the old one.
+// The system's colours, or the dark scheme when the user's app mode is dark
+// and high contrast is off; chosen again whenever the user changes either,
+// so that no control stays in the colours of the old ones.
 void Form1::applyColours()
 {
-    const Contrast::Rgb shade =
-        Contrast::ResultShade({.boxBackground = rgb(GetSysColor(COLOR_WINDOW)),
-                               .boxText = rgb(GetSysColor(COLOR_WINDOWTEXT)),
-                               .lightShade = rgb(GetSysColor(COLOR_3DLIGHT))});
-    m_resultShade = RGB(shade.red, shade.green, shade.blue);
-    replaceBrush(m_resultBrush, m_resultShade);
-    replaceBrush(m_lineBrush, GetSysColor(COLOR_WINDOWTEXT));
+    const bool wasDark = m_colours.dark();
+    const COLORREF window = GetSysColor(COLOR_3DFACE); // the window's own background
+    const COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
+    const bool dark = ColourScheme::TakesDark(Runtime::Win32::AppsUseDarkMode()
+                                                  ? ColourScheme::Preference::PreferDark
+                                                  : ColourScheme::Preference::PreferLight,
+                                              {.window = rgb(window),
+                                               .windowText = rgb(text),
+                                               .highContrast = Runtime::Win32::HighContrastOn()});
+    m_colours.choose(dark);
+    if (dark || wasDark) {
+        Runtime::Win32::UseDarkTitleBar(m_window, dark);
+    }
+    if (m_toolTips) {
+        m_colours.colourToolTips(m_toolTips);
+    }
     RedrawWindow(m_window, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }

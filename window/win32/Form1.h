@@ -1,6 +1,7 @@
 #pragma once
 
 #include "window/FormBehaviour.h"
+#include "window/win32/Colours.h"
 #include "window/win32/EditBox.h"
 #include "window/win32/Layout.h"
 #include "window/win32/WindowsClipboard.h"
@@ -56,9 +57,10 @@ private:
     bool onTimer(WPARAM timer);
     void onActivate(bool active);
     [[nodiscard]] HBRUSH controlColours(HWND control, HDC dc) const;
+    [[nodiscard]] LRESULT onNotify(const NMHDR& header);
     void toggleKeepOnTop();
     void onColoursChanged(UINT message, WPARAM wParam, LPARAM lParam);
-    void onSettingChange(WPARAM setting);
+    void onSettingChange(WPARAM setting, LPARAM name);
     void createControls(UINT dpi);
     void finishAfterFirstPaint();
     void applyColours();
@@ -75,9 +77,7 @@ private:
     HWND m_toolTips = nullptr;
     ControlHandles m_controls{};
     HFONT m_font = nullptr;
-    HBRUSH m_resultBrush = nullptr;
-    HBRUSH m_lineBrush = nullptr;
-    COLORREF m_resultShade = 0;
+    Colours m_colours;
     UINT m_dpi = 96;
     // By place in the table; the boxes only.
     std::array<std::unique_ptr<EditBox>, Controls::Count> m_boxes;

@@ -1,5 +1,6 @@
 // What Windows tells Form1, turned into the behaviour's events, and the
 // drawing and settings that are the window's own.
+#include "runtime/win32/AppMode.h"
 #include "runtime/win32/Locale.h"
 #include "window/win32/ControlTexts.h"
 #include "window/win32/Form1.h"
@@ -88,6 +89,7 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
         onActivate(LOWORD(wParam) != WA_INACTIVE);
         return 0;
     case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
         if (const HBRUSH brush =
                 controlColours(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam))) {
             return reinterpret_cast<LRESULT>(brush);
@@ -107,8 +109,15 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
         onColoursChanged(message, wParam, lParam);
         return 0;
     case WM_SETTINGCHANGE:
-        onSettingChange(wParam);
+        onSettingChange(wParam, lParam);
         break;
+    case WM_ERASEBKGND:
+        if (m_colours.eraseWindow(m_window, reinterpret_cast<HDC>(wParam))) {
+            return 1;
+        }
+        break;
+    case WM_NOTIFY:
+        return onNotify(*reinterpret_cast<const NMHDR*>(lParam));
     case WM_CLOSE:
         m_behaviour->closeRequested();
         return 0;
@@ -158,20 +167,21 @@ void Form1::onActivate(bool active)
     m_entering = Entry::Program;
 }
 
-// The result boxes, read-only edits, are drawn as statics, in the result
-// shade; the line is a static filled with the text's colour.
 HBRUSH Form1::controlColours(HWND control, HDC dc) const
 {
     const std::size_t i = indexOf(control);
-    if (i == Controls::Line1) {
-        return m_lineBrush;
+    return i < Controls::Count ? m_colours.control(Controls::Table[i].kind, dc) : nullptr;
+}
+
+// The button in the dark scheme is drawn by the window.
+LRESULT Form1::onNotify(const NMHDR& header)
+{
+    const std::size_t i = indexOf(header.hwndFrom);
+    if (header.code == NM_CUSTOMDRAW && i < Controls::Count &&
+        Controls::Table[i].kind == Controls::Kind::Button) {
+        return m_colours.drawButton(header, m_font);
     }
-    if (!Controls::IsResult(i)) {
-        return nullptr;
-    }
-    SetBkColor(dc, m_resultShade);
-    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-    return m_resultBrush;
+    return 0;
 }
 
 void Form1::toggleKeepOnTop()
@@ -192,11 +202,11 @@ void Form1::onColoursChanged(UINT message, WPARAM wParam, LPARAM lParam)
     applyColours();
 }
 
-void Form1::onSettingChange(WPARAM setting)
+void Form1::onSettingChange(WPARAM setting, LPARAM name)
 {
     // The user may change any of these while we run.
     m_decimalPoint = Runtime::Win32::DecimalPoint();
-    if (setting == SPI_SETHIGHCONTRAST) {
+    if (setting == SPI_SETHIGHCONTRAST || Runtime::Win32::NamesAppMode(name)) {
         applyColours();
     } else if (setting == SPI_SETNONCLIENTMETRICS || setting == SPI_SETICONTITLELOGFONT) {
         applyDpi(m_dpi, nullptr); // a new message font ("Make text bigger")

@@ -1,0 +1,95 @@
+#!/usr/bin/python3
+"""Reads a picture of the window's client area, as the user sees it, against
+the design: whether it is dark or light, and whether every box, label and the
+button keep their text readable (4.5:1, WCAG AA) and the result boxes stand
+apart from the input boxes. Prints each ratio it measured.
+
+Usage: contrast.py PICTURE DESIGN.tsv dark|light"""
+import collections
+import pathlib
+import subprocess
+import sys
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent))
+from checks import check, summary  # noqa: E402
+
+TEXT = 4.5   # WCAG AA for normal text
+APART = 1.2  # the result shade's rule asks 1.25 of the colours it was given
+INSET = 4    # pixels kept off a control's edges: frames, focus rings
+
+
+def pixels(picture):
+    """Width, height and the rows of (r, g, b) of a picture."""
+    out = subprocess.run(["convert", picture, "-depth", "8", "rgb:-"], check=True,
+                         capture_output=True).stdout
+    size = subprocess.run(["identify", "-format", "%w %h", picture], check=True,
+                          capture_output=True, text=True).stdout.split()
+    width, height = int(size[0]), int(size[1])
+    return width, height, [[tuple(out[(y * width + x) * 3:(y * width + x) * 3 + 3])
+                            for x in range(width)] for y in range(height)]
+
+
+def luminance(rgb):
+    def linear(c):
+        c /= 255
+        return c / 12.92 if c <= 0.04045 else ((c + 0.055) / 1.055) ** 2.4
+    r, g, b = (linear(c) for c in rgb)
+    return 0.2126 * r + 0.7152 * g + 0.0722 * b
+
+
+def ratio(a, b):
+    la, lb = luminance(a), luminance(b)
+    return (max(la, lb) + 0.05) / (min(la, lb) + 0.05)
+
+
+def design(path):
+    controls = {}
+    for line in open(path, encoding="utf-8"):
+        name, kind, left, top, width, height, _number, _caption = line.rstrip("\n").split("\t")
+        controls[name] = (kind, int(left), int(top), int(width), int(height))
+    return controls
+
+
+def main():
+    picture, table, want = sys.argv[1], sys.argv[2], sys.argv[3]
+    controls = design(table)
+    width, height, rows = pixels(picture)
+    scale = width / controls["Form1"][3]
+
+    def region(left, top, w, h):
+        x0, y0 = int(left * scale) + INSET, int(top * scale) + INSET
+        x1, y1 = int((left + w) * scale) - INSET, int((top + h) * scale) - INSET
+        return [rows[y][x] for y in range(max(y0, 0), min(y1, height))
+                for x in range(max(x0, 0), min(x1, width))]
+
+    def background_and_text(area):
+        background = collections.Counter(area).most_common(1)[0][0]
+        return background, max(area, key=lambda p: ratio(p, background))
+
+    window = collections.Counter(rows[int(controls["Line1"][2] * scale) - 6]).most_common(1)[0][0]
+    light = luminance(window)
+    print(f"window background {window}, luminance {light:.3f}")
+    check(light < 0.05 if want == "dark" else light > 0.4, f"the window is {want}")
+
+    backgrounds = {}
+    for name, (kind, left, top, w, h) in controls.items():
+        if kind in ("input", "result", "button"):
+            area = region(left, top, w, h)
+        elif kind == "label":  # the label's text where it stands in its row
+            area = region(left - 30, top - 120, w + 60, 375)
+        else:
+            continue
+        background, text = background_and_text(area)
+        backgrounds[name] = background
+        measured = ratio(background, text)
+        print(f"{name}: text {text} on {background}: {measured:.2f}:1")
+        check(measured >= TEXT, f"{name}: text {measured:.2f}:1 on its background")
+    for result, entry in (("Text2", "Text1"), ("Text4", "Text3")):
+        apart = ratio(backgrounds[result], backgrounds[entry])
+        print(f"{result} against {entry}: {apart:.2f}:1")
+        check(apart >= APART, f"{result} stands apart from {entry}: {apart:.2f}:1")
+    return summary()
+
+
+if __name__ == "__main__":
+    sys.exit(main())
