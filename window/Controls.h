@@ -201,7 +201,7 @@ constexpr bool IndexMatchesTable()
 }
 
 // A box's naming label stands in its row for it; every label stands for a
-// box; an input names its rule and a result box.
+// box; an input names a result box.
 constexpr bool BoxesAndLabelsNameEachOther()
 {
     for (std::size_t i = 0; i < Count; ++i) {
@@ -216,7 +216,7 @@ constexpr bool BoxesAndLabelsNameEachOther()
         if (c.kind == Kind::Label && !IsBox(c.rowBox)) {
             return false;
         }
-        if (IsInput(i) != (c.rule != nullptr) || IsInput(i) != IsResult(c.result)) {
+        if (IsInput(i) != IsResult(c.result)) {
             return false;
         }
     }

@@ -12,11 +12,11 @@ namespace Runtime {
 
 namespace {
 
-const QString Service = QStringLiteral("org.freedesktop.portal.Desktop");
-const QString Path = QStringLiteral("/org/freedesktop/portal/desktop");
-const QString Interface = QStringLiteral("org.freedesktop.portal.Settings");
-const QString Group = QStringLiteral("org.freedesktop.appearance");
-const QString Key = QStringLiteral("color-scheme");
+constexpr QLatin1StringView Service("org.freedesktop.portal.Desktop");
+constexpr QLatin1StringView Path("/org/freedesktop/portal/desktop");
+constexpr QLatin1StringView Interface("org.freedesktop.portal.Settings");
+constexpr QLatin1StringView Group("org.freedesktop.appearance");
+constexpr QLatin1StringView Key("color-scheme");
 
 // A session bus to ask, without starting one: libdbus would start a bus of
 // its own for a program that asks where there is none (a bare X11 session).
@@ -26,7 +26,7 @@ bool haveSessionBus()
         return true;
     }
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    return !runtime.isEmpty() && QFileInfo(QDir(runtime).filePath(QStringLiteral("bus"))).exists();
+    return !runtime.isEmpty() && QFileInfo::exists(QDir(runtime).filePath(QStringLiteral("bus")));
 }
 
 // Read answers a variant in a variant; ReadOne and the signal, the value's.
@@ -59,7 +59,7 @@ ColourSchemePortal::ColourSchemePortal(QObject* parent)
 void ColourSchemePortal::ask(const QString& method)
 {
     QDBusMessage call = QDBusMessage::createMethodCall(Service, Path, Interface, method);
-    call << Group << Key;
+    call << QString(Group) << QString(Key);
     auto* watcher =
         new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,

@@ -44,24 +44,42 @@ void settle()
              GetTickCount64() < deadline);
 }
 
-// The window of this thread whose caption is the design's title.
-HWND formWindow()
+// The first top-level window of this thread that `matches`.
+HWND threadWindow(bool (*matches)(HWND))
 {
-    HWND found = nullptr;
+    struct Search {
+        bool (*matches)(HWND);
+        HWND found;
+    } search{matches, nullptr};
     EnumThreadWindows(
         GetCurrentThreadId(),
-        [](HWND window, LPARAM result) {
-            wchar_t caption[64] = L"";
-            GetWindowTextW(window, caption, 64);
-            const std::wstring title(FormDesign::Title.begin(), FormDesign::Title.end());
-            if (title != caption) {
-                return TRUE;
-            }
-            *reinterpret_cast<HWND*>(result) = window;
-            return FALSE;
+        [](HWND window, LPARAM data) {
+            auto* s = reinterpret_cast<Search*>(data);
+            s->found = s->matches(window) ? window : nullptr;
+            return s->found ? FALSE : TRUE;
         },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// The window whose caption is the design's title.
+HWND formWindow()
+{
+    return threadWindow([](HWND window) {
+        wchar_t caption[64] = L"";
+        GetWindowTextW(window, caption, 64);
+        return std::wstring(FormDesign::Title.begin(), FormDesign::Title.end()) == caption;
+    });
+}
+
+// The window's tooltip control.
+HWND toolTips()
+{
+    return threadWindow([](HWND window) {
+        wchar_t kind[32] = L"";
+        GetClassNameW(window, kind, 32);
+        return lstrcmpiW(kind, TOOLTIPS_CLASSW) == 0;
+    });
 }
 
 // A control of the window by its number in the table of controls.
@@ -231,19 +249,7 @@ void messageFont()
 // The tooltip a result box carries, from the window's tooltip control.
 std::wstring toolTip(HWND form, HWND box)
 {
-    HWND tips = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM found) {
-            wchar_t kind[32] = L"";
-            GetClassNameW(window, kind, 32);
-            if (lstrcmpiW(kind, TOOLTIPS_CLASSW) != 0) {
-                return TRUE;
-            }
-            *reinterpret_cast<HWND*>(found) = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&tips));
+    HWND tips = toolTips();
     wchar_t buffer[80] = L"";
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
@@ -432,7 +438,7 @@ void appMode()
         return Contrast::RelativeLuminance(rgb(colour)) < 0.05;
     };
     const auto toolTipDark = [] {
-        HWND tips = FindWindowW(TOOLTIPS_CLASSW, nullptr);
+        HWND tips = toolTips();
         const auto colour = static_cast<COLORREF>(SendMessageW(tips, TTM_GETTIPBKCOLOR, 0, 0));
         return tips && Contrast::RelativeLuminance(rgb(colour)) < 0.05;
     };

@@ -39,14 +39,16 @@ Layout MeasureLayout(const ControlWidgets& controls)
     Placement::LabelTexts labels{};
     for (std::size_t i = 0; i < Controls::Count; ++i) {
         const QSize hint = controls[i]->sizeHint();
-        const auto* box = static_cast<const QLineEdit*>(controls[i]);
         switch (Controls::Table[i].kind) {
         case Kind::Input:
-            needs.input = std::max(needs.input, boxWidth(box, D::InputCharacters));
+            needs.input = std::max(needs.input, boxWidth(static_cast<const QLineEdit*>(controls[i]),
+                                                         D::InputCharacters));
             needs.boxHeight = std::max(needs.boxHeight, hint.height());
             break;
         case Kind::Result:
-            needs.result = std::max(needs.result, boxWidth(box, D::ResultCharacters));
+            needs.result =
+                std::max(needs.result,
+                         boxWidth(static_cast<const QLineEdit*>(controls[i]), D::ResultCharacters));
             needs.boxHeight = std::max(needs.boxHeight, hint.height());
             break;
         case Kind::Label:
