@@ -150,8 +150,8 @@ release: deps-release
 
 # Two releases from two clean clones give the same bytes, and a signed one
 # verifies and installs. Several minutes: CI runs it, make test does not.
-check-release: deps-test deps-release
-	tests/release/check_release.sh
+check-release: deps-test deps-release build
+	ZANDREL_DESIGN=$(CURDIR)/$(BUILD_DIR)/tests/design.tsv tests/release/check_release.sh
 
 format: configure
 	@cmake --build $(BUILD_DIR) --target format

@@ -10,6 +10,8 @@
 set -uo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 source "$root/tests/e2e/lib.sh"
+# wine.sh finds the window's controls in the design table of a build.
+: "${ZANDREL_DESIGN:?the design table (make check-release gives it)}"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 artefacts=(build-release/zandrel build-release/zandrel-clipboard-keeper
