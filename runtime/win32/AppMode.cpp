@@ -47,7 +47,8 @@ bool HighContrastOn()
 
 void UseDarkTitleBar(HWND window, bool dark)
 {
-    const auto set = SystemFunction<DwmSetWindowAttribute>(L"dwmapi.dll", "DwmSetWindowAttribute");
+    static const auto set =
+        SystemFunction<DwmSetWindowAttribute>(L"dwmapi.dll", "DwmSetWindowAttribute");
     const BOOL value = dark ? TRUE : FALSE;
     if (set && FAILED(set(window, DarkModeAttribute, &value, sizeof value))) {
         set(window, DarkModeAttributeBefore20H1, &value, sizeof value);

@@ -8,7 +8,7 @@ namespace Runtime::Win32 {
 // Windows before 10 (1809), and Wine unless told, have none: light.
 [[nodiscard]] bool AppsUseDarkMode();
 
-// Whether a WM_SETTINGCHANGE names the app mode, or anything that feeds it.
+// Whether a WM_SETTINGCHANGE's text names the app mode ("ImmersiveColorSet").
 [[nodiscard]] bool NamesAppMode(LPARAM setting);
 
 // Whether the user's high-contrast setting is on.

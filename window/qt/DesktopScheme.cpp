@@ -1,6 +1,7 @@
 #include "window/qt/DesktopScheme.h"
 
 #include "runtime/qt/ColourSchemePortal.h"
+#include "window/qt/PaletteColours.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -11,36 +12,26 @@ namespace {
 
 using ColourScheme::Preference;
 
-QColor colour(Contrast::Rgb rgb)
-{
-    return {rgb.red, rgb.green, rgb.blue};
-}
-
-Contrast::Rgb rgb(const QColor& colour)
-{
-    return {colour.red(), colour.green(), colour.blue()};
-}
-
 QPalette darkPalette()
 {
     const ColourScheme::Scheme& dark = ColourScheme::Dark;
-    QPalette palette(colour(dark.button), colour(dark.window));
-    palette.setColor(QPalette::WindowText, colour(dark.windowText));
-    palette.setColor(QPalette::Base, colour(dark.base));
-    palette.setColor(QPalette::AlternateBase, colour(dark.base));
-    palette.setColor(QPalette::Text, colour(dark.text));
-    palette.setColor(QPalette::PlaceholderText, colour(dark.buttonBorder));
-    palette.setColor(QPalette::Button, colour(dark.button));
-    palette.setColor(QPalette::ButtonText, colour(dark.buttonText));
-    palette.setColor(QPalette::Light, colour(dark.buttonBorder));
-    palette.setColor(QPalette::Midlight, colour(dark.lightShade));
-    palette.setColor(QPalette::Highlight, colour(dark.highlight));
-    palette.setColor(QPalette::HighlightedText, colour(dark.highlightedText));
-    palette.setColor(QPalette::ToolTipBase, colour(dark.toolTip));
-    palette.setColor(QPalette::ToolTipText, colour(dark.toolTipText));
-    palette.setColor(QPalette::Disabled, QPalette::Text, colour(dark.buttonBorder));
-    palette.setColor(QPalette::Disabled, QPalette::WindowText, colour(dark.buttonBorder));
-    palette.setColor(QPalette::Disabled, QPalette::ButtonText, colour(dark.buttonBorder));
+    QPalette palette(ToQColor(dark.button), ToQColor(dark.window));
+    palette.setColor(QPalette::WindowText, ToQColor(dark.windowText));
+    palette.setColor(QPalette::Base, ToQColor(dark.base));
+    palette.setColor(QPalette::AlternateBase, ToQColor(dark.base));
+    palette.setColor(QPalette::Text, ToQColor(dark.text));
+    palette.setColor(QPalette::PlaceholderText, ToQColor(dark.buttonBorder));
+    palette.setColor(QPalette::Button, ToQColor(dark.button));
+    palette.setColor(QPalette::ButtonText, ToQColor(dark.buttonText));
+    palette.setColor(QPalette::Light, ToQColor(dark.buttonBorder));
+    palette.setColor(QPalette::Midlight, ToQColor(dark.lightShade));
+    palette.setColor(QPalette::Highlight, ToQColor(dark.highlight));
+    palette.setColor(QPalette::HighlightedText, ToQColor(dark.highlightedText));
+    palette.setColor(QPalette::ToolTipBase, ToQColor(dark.toolTip));
+    palette.setColor(QPalette::ToolTipText, ToQColor(dark.toolTipText));
+    palette.setColor(QPalette::Disabled, QPalette::Text, ToQColor(dark.buttonBorder));
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, ToQColor(dark.buttonBorder));
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, ToQColor(dark.buttonBorder));
     return palette;
 }
 
@@ -87,8 +78,8 @@ void DesktopScheme::follow()
     // Qt does not tell whether the desktop's high contrast is on: its
     // colours do.
     const bool dark = ColourScheme::TakesDark(
-        m_preference, {.window = rgb(platform.color(QPalette::Window)),
-                       .windowText = rgb(platform.color(QPalette::WindowText)),
+        m_preference, {.window = ToRgb(platform.color(QPalette::Window)),
+                       .windowText = ToRgb(platform.color(QPalette::WindowText)),
                        .highContrast = false});
     if (dark == m_dark) {
         return;

@@ -7,6 +7,7 @@
 #include "window/qt/Accessibility.h"
 #include "window/qt/DesktopScheme.h"
 #include "window/qt/EntryBox.h"
+#include "window/qt/PaletteColours.h"
 #include "window/qt/ResultBox.h"
 
 #include <QCloseEvent>
@@ -20,11 +21,6 @@
 #include <algorithm>
 
 namespace {
-
-Contrast::Rgb toRgb(const QColor& colour)
-{
-    return {colour.red(), colour.green(), colour.blue()};
-}
 
 QIcon applicationIcon()
 {
@@ -133,11 +129,11 @@ void Form1::shadeResultBoxes()
 {
     const QPalette& form = palette();
     const Contrast::Rgb shade =
-        Contrast::ResultShade({.boxBackground = toRgb(form.color(QPalette::Base)),
-                               .boxText = toRgb(form.color(QPalette::Text)),
-                               .lightShade = toRgb(form.color(QPalette::Midlight))});
+        Contrast::ResultShade({.boxBackground = ToRgb(form.color(QPalette::Base)),
+                               .boxText = ToRgb(form.color(QPalette::Text)),
+                               .lightShade = ToRgb(form.color(QPalette::Midlight))});
     QPalette result;
-    result.setColor(QPalette::Base, QColor(shade.red, shade.green, shade.blue));
+    result.setColor(QPalette::Base, ToQColor(shade));
     for (std::size_t i = 0; i < Controls::Count; ++i) {
         if (Controls::IsResult(i)) {
             m_controls[i]->setPalette(result);

@@ -39,9 +39,15 @@ Colours::~Colours()
     }
 }
 
-void Colours::choose(bool dark)
+void Colours::follow()
 {
     using ColourScheme::Dark;
+    const bool dark = ColourScheme::TakesDark(
+        Runtime::Win32::AppsUseDarkMode() ? ColourScheme::Preference::PreferDark
+                                          : ColourScheme::Preference::PreferLight,
+        {.window = rgb(GetSysColor(COLOR_3DFACE)), // the window's own background
+         .windowText = rgb(GetSysColor(COLOR_WINDOWTEXT)),
+         .highContrast = Runtime::Win32::HighContrastOn()});
     m_dark = dark;
     const Contrast::Theme theme =
         dark ? ColourScheme::ThemeOf(Dark)

@@ -15,8 +15,9 @@ public:
     Colours(const Colours&) = delete;
     Colours& operator=(const Colours&) = delete;
 
-    // Chooses the system's colours or the dark scheme, and makes the brushes.
-    void choose(bool dark);
+    // Chooses, from the user's settings, the system's colours or the dark
+    // scheme (ColourScheme::TakesDark), and makes the brushes.
+    void follow();
     [[nodiscard]] bool dark() const { return m_dark; }
 
     // The answer to WM_CTLCOLOR* for a control of this kind: the brush of

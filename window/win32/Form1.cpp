@@ -2,7 +2,6 @@
 
 #include "runtime/win32/AppMode.h"
 #include "runtime/win32/Locale.h"
-#include "window/ColourScheme.h"
 #include "window/win32/ControlTexts.h"
 
 #include <commctrl.h>
@@ -19,11 +18,6 @@ HFONT messageFont(UINT dpi)
     metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, static_cast<int>(dpi),
                                             static_cast<int>(GetDpiForSystem()));
     return CreateFontIndirectW(&metrics.lfMessageFont);
-}
-
-Contrast::Rgb rgb(COLORREF colour)
-{
-    return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
 }
 
 DWORD frameStyle(const FormDesign::Frame& frame)
@@ -191,15 +185,8 @@ void Form1::finishAfterFirstPaint()
 void Form1::applyColours()
 {
     const bool wasDark = m_colours.dark();
-    const COLORREF window = GetSysColor(COLOR_3DFACE); // the window's own background
-    const COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
-    const bool dark = ColourScheme::TakesDark(Runtime::Win32::AppsUseDarkMode()
-                                                  ? ColourScheme::Preference::PreferDark
-                                                  : ColourScheme::Preference::PreferLight,
-                                              {.window = rgb(window),
-                                               .windowText = rgb(text),
-                                               .highContrast = Runtime::Win32::HighContrastOn()});
-    m_colours.choose(dark);
+    m_colours.follow();
+    const bool dark = m_colours.dark();
     if (dark || wasDark) {
         Runtime::Win32::UseDarkTitleBar(m_window, dark);
     }
