@@ -30,6 +30,11 @@ new_wine_prefix() {
     wineserver -w
 }
 
+# The Windows version the prefix tells programs it is: win7, win10, ...
+wine_windows_version() {
+    wine reg add 'HKCU\Software\Wine' /v Version /t REG_SZ /d "$1" /f >/dev/null 2>&1
+}
+
 # Ends the prefix's wineserver, and with it every Windows program in it, and
 # removes the prefix.
 remove_wine_prefix() {

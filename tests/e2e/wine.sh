@@ -26,8 +26,16 @@ start() {
 }
 keys() { xdotool key "$@"; }
 
+# The shared scenario on Windows 7, where the program finds none of the
+# newer DPI functions, then everything else on Windows 10.
 typing_and_clipboard() {
-    echo "== typing, coming back, selection, and the exit"
+    echo "== Windows 7: typing and coming back"
+    wine_windows_version win7
+    typing && coming_back || exit 1
+    keys alt+F4
+    expect_exit "closing the window on Windows 7"
+    wine_windows_version win10
+    echo "== Windows 10: typing, coming back, selection, and the exit"
     typing && coming_back || exit 1
     keys a
     sleep 0.3 # a letter must change nothing, and no event shows nothing: a change would show by now
@@ -128,6 +136,8 @@ table() { (cd "$work" && msiinfo export "$msi" "$1"); }
 grep -q $'\tzandrel.exe\t' <<<"$(table File)" && pass || fail "File table: zandrel.exe"
 grep -q $'\tZandrel\t.*\tzandrel.ico\t' <<<"$(table Shortcut)" && pass || fail "Shortcut table"
 grep -q '^zandrel.ico' <<<"$(table Icon)" && pass || fail "Icon table"
+grep -q 'VersionNT = 601 AND ServicePackLevel >= 1' <<<"$(table LaunchCondition)" && pass ||
+    fail "LaunchCondition table: Windows 7 SP1 and later"
 
 # The same package at a higher version, from the same source.
 mkdir "$work/next"

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """The Windows program as shipped: a GUI program that imports nothing but
-Windows' own DLLs, with the version record, the icon group and the manifest
-in its resources. Usage: check_exe.py EXE VERSION VERSION_TEXT"""
+Windows' own DLLs, and from them nothing newer than Windows 7, with the
+version record, the icon group and the manifest in its resources.
+Usage: check_exe.py EXE VERSION VERSION_TEXT"""
 import pathlib
 import struct
 import subprocess
@@ -15,6 +16,50 @@ import check_windows_resources as res  # noqa: E402
 # here. Any other (the theme and window-manager libraries, the registry, COM)
 # is loaded from the system folder only, when it is needed.
 IMPORTS = {"comctl32.dll", "gdi32.dll", "kernel32.dll", "msvcrt.dll", "user32.dll"}
+# Every function the exe imports, under the oldest Windows that Microsoft's
+# documentation gives for it ("Minimum supported client"); msvcrt.dll's as
+# Windows XP ships it. A new import goes here with its documented minimum:
+# anything newer than Windows 7 is looked up at run time, with a fallback.
+DOCUMENTED_MINIMUM = {
+    "2000": """AdjustWindowRectEx AppendMenuW CheckMenuItem CloseClipboard CloseHandle
+        CreateEventA CreateFontIndirectW CreateSemaphoreA CreateSolidBrush CreateWindowExW
+        DefWindowProcW DeleteCriticalSection DeleteObject DestroyWindow DispatchMessageW
+        DrawFocusRect DrawTextW DuplicateHandle EmptyClipboard EnterCriticalSection FillRect
+        FreeLibrary GetClientRect GetCurrentProcess GetCurrentProcessId GetCurrentThread
+        GetCurrentThreadId GetDC GetDeviceCaps GetFocus GetHandleInformation GetLastError
+        GetMessageW GetModuleHandleW GetParent GetProcAddress GetProcessAffinityMask
+        GetStartupInfoW GetSysColor GetSysColorBrush GetSystemDirectoryW GetSystemMenu
+        GetSystemMetrics GetSystemTimeAsFileTime GetTextExtentPoint32W GetTextMetricsW
+        GetThreadContext GetThreadPriority GetWindow GetWindowLongPtrW GetWindowLongW
+        GetWindowTextLengthW GetWindowTextW GlobalAlloc GlobalFree GlobalLock GlobalUnlock
+        InflateRect InitCommonControlsEx InitializeCriticalSection IsChild IsDBCSLeadByteEx
+        IsDebuggerPresent IsDialogMessageW IsWindowVisible KillTimer LeaveCriticalSection
+        LoadCursorW LoadImageW LoadLibraryExW LoadLibraryW LoadStringW MessageBoxW MoveWindow
+        MulDiv MultiByteToWideChar OpenClipboard OpenProcess OutputDebugStringA PostMessageW
+        PostQuitMessage RaiseException RedrawWindow RegisterClassExW ReleaseDC ReleaseSemaphore
+        ResetEvent ResumeThread SelectObject SendMessageW SetBkColor SetBkMode SetClipboardData
+        SetEvent SetFocus SetLastError SetProcessAffinityMask SetTextColor SetThreadContext
+        SetThreadPriority SetTimer SetUnhandledExceptionFilter SetWindowLongPtrW SetWindowPos
+        SetWindowTextW ShowWindow Sleep SuspendThread SystemParametersInfoW TlsAlloc TlsGetValue
+        TlsSetValue TranslateMessage TryEnterCriticalSection UpdateWindow VirtualProtect
+        VirtualQuery WaitForMultipleObjects WaitForSingleObject WideCharToMultiByte""",
+    "XP": """AddVectoredExceptionHandler DefSubclassProc GetModuleHandleExW
+        RemoveVectoredExceptionHandler RtlCaptureContext RtlLookupFunctionEntry RtlUnwindEx
+        RtlVirtualUnwind SetDllDirectoryW SetWindowSubclass __C_specific_handler
+        ___lc_codepage_func ___mb_cur_max_func __iob_func __set_app_type __setusermatherr
+        __wgetmainargs __winitenv _amsg_exit _assert _beginthreadex _cexit _close _commode
+        _endthreadex _errno _fmode _initterm _onexit _read _setjmp _strdup _ultoa _wcmdln abort
+        calloc exit fprintf fputc fputs free fwrite localeconv longjmp malloc memchr memcmp
+        memcpy memmove memset printf realloc signal strcmp strerror strlen strncmp vfprintf
+        wcscmp wcslen""",
+    "Vista": "GetLocaleInfoEx GetTickCount64",
+    # Newer than Windows 7: the exe must not import these.
+    "8": "SetDefaultDllDirectories",  # 7 only with KB2533623
+    "10 1607": """AdjustWindowRectExForDpi GetDpiForSystem GetDpiForWindow
+        GetSystemMetricsForDpi""",
+    "10 1709": "UiaRaiseNotificationEvent",
+}
+UP_TO_WINDOWS_7 = ("2000", "XP", "Vista", "7")
 RT_MANIFEST = 24
 RT_STRING = 6
 
@@ -55,6 +100,15 @@ def pe_resources(data):
     return found
 
 
+def newer_than_windows_7(functions):
+    """The imported functions that Windows 7 SP1 may lack, each with its
+    documented minimum ("?" where it is not in the list)."""
+    minimum = {name: version for version, names in DOCUMENTED_MINIMUM.items()
+               for name in names.split()}
+    return sorted(f"{name} ({minimum.get(name, '?')})" for name in functions
+                  if minimum.get(name) not in UP_TO_WINDOWS_7)
+
+
 def main():
     exe, version, text = pathlib.Path(sys.argv[1]), sys.argv[2], sys.argv[3]
     dump = subprocess.run(["x86_64-w64-mingw32-objdump", "-p", str(exe)], capture_output=True,
@@ -62,6 +116,11 @@ def main():
     imports = {line.split(":", 1)[1].strip().lower() for line in dump.splitlines()
                if "DLL Name:" in line}
     res.check(imports == IMPORTS, f"imports these DLLs and no other: {sorted(imports)}")
+    functions = {line.split()[2] for line in dump.splitlines()
+                 if len(line.split()) == 3 and line.split()[1].isdigit()}
+    res.check(len(functions) > 100, f"read the imported functions: {len(functions)}")
+    too_new = newer_than_windows_7(functions)
+    res.check(not too_new, f"imports nothing newer than Windows 7: {too_new}")
     res.check("(Windows GUI)" in dump, "a GUI program")
     resources = pe_resources(exe.read_bytes())
     res.check((res.RT_VERSION, 1) in resources, "version record 1")
@@ -71,8 +130,9 @@ def main():
     manifest = resources.get((RT_MANIFEST, 1), b"").decode("utf-8", "replace")
     res.check("Microsoft.Windows.Common-Controls" in manifest and 'version="6.0.0.0"' in manifest,
               "manifest asks for common controls 6")
-    res.check("PerMonitorV2" in manifest and "supportedOS" in manifest,
-              "manifest: per-monitor DPI and the supported systems")
+    res.check("PerMonitorV2" in manifest, "manifest: per-monitor DPI")
+    res.check("{35138b9a-5d96-4fbd-8e2d-a2440225f93a}" in manifest,
+              "manifest: Windows 7 among the supported systems")
     res.check(resources.get(("languages", RT_STRING)) == {0x0409, 0x0404},
               f"string tables in English and Traditional Chinese: {resources.get(('languages', RT_STRING))}")
     return res.summary()

@@ -1,6 +1,7 @@
 #include "window/win32/Form1.h"
 
 #include "runtime/win32/AppMode.h"
+#include "runtime/win32/Dpi.h"
 #include "runtime/win32/Locale.h"
 #include "window/win32/ControlTexts.h"
 
@@ -16,7 +17,7 @@ HFONT messageFont(UINT dpi)
     metrics.cbSize = sizeof metrics;
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
     metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, static_cast<int>(dpi),
-                                            static_cast<int>(GetDpiForSystem()));
+                                            static_cast<int>(Runtime::Win32::SystemDpi()));
     return CreateFontIndirectW(&metrics.lfMessageFont);
 }
 
@@ -66,7 +67,7 @@ bool Form1::Load()
         return false;
     }
     m_clipboardWriter.setOwner(m_window);
-    createControls(GetDpiForWindow(m_window));
+    createControls(Runtime::Win32::WindowDpi(m_window));
     // What the first frame does not show comes once it is on the screen: a
     // timer's message comes after the first paint.
     SetTimer(m_window, FinishTimer, 0, nullptr);
@@ -155,8 +156,9 @@ void Form1::finishAfterFirstPaint()
 {
     const auto icon = [this](int size) {
         return reinterpret_cast<LPARAM>(LoadImageW(m_instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
-                                                   GetSystemMetricsForDpi(size, m_dpi),
-                                                   GetSystemMetricsForDpi(size, m_dpi), LR_SHARED));
+                                                   Runtime::Win32::SystemMetric(size, m_dpi),
+                                                   Runtime::Win32::SystemMetric(size, m_dpi),
+                                                   LR_SHARED));
     };
     SendMessageW(m_window, WM_SETICON, ICON_BIG, icon(SM_CXICON));
     SendMessageW(m_window, WM_SETICON, ICON_SMALL, icon(SM_CXSMICON));
@@ -223,8 +225,8 @@ void Form1::applyDpi(UINT dpi, const RECT* suggested)
 void Form1::fitWindow(SIZE client, const RECT* suggested)
 {
     RECT frame{0, 0, client.cx, client.cy};
-    AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongW(m_window, GWL_STYLE)), FALSE,
-                             static_cast<DWORD>(GetWindowLongW(m_window, GWL_EXSTYLE)), m_dpi);
+    Runtime::Win32::FrameAround(frame, static_cast<DWORD>(GetWindowLongW(m_window, GWL_STYLE)),
+                                static_cast<DWORD>(GetWindowLongW(m_window, GWL_EXSTYLE)), m_dpi);
     const int x = suggested ? suggested->left : 0;
     const int y = suggested ? suggested->top : 0;
     // A window nobody sees yet needs no asking about its size limits

@@ -1,3 +1,4 @@
+#include "runtime/win32/SystemLibrary.h"
 #include "window/FormDesign.h"
 #include "window/win32/ControlTexts.h"
 #include "window/win32/Form1.h"
@@ -7,6 +8,7 @@
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/, int /*show*/)
 {
+    Runtime::Win32::SearchSystemFolderOnly();
     Form1 form(instance);
     if (!form.Load()) {
         const std::wstring title(FormDesign::Title.begin(), FormDesign::Title.end());

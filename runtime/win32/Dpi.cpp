@@ -1,0 +1,63 @@
+#include "runtime/win32/Dpi.h"
+
+namespace Runtime::Win32 {
+
+namespace {
+
+using GetDpiForWindowFunction = UINT WINAPI(HWND);
+using GetDpiForSystemFunction = UINT WINAPI();
+using GetSystemMetricsForDpiFunction = int WINAPI(int, UINT);
+using AdjustWindowRectExForDpiFunction = BOOL WINAPI(LPRECT, DWORD, BOOL, DWORD, UINT);
+
+// user32 is imported, so always loaded: no DLL is looked for here.
+template <typename Function>
+Function* user32(const char* name)
+{
+    return reinterpret_cast<Function*>(
+        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
+}
+
+UINT screenDpi()
+{
+    const HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSX) : 0;
+    if (screen) {
+        ReleaseDC(nullptr, screen);
+    }
+    return dpi > 0 ? static_cast<UINT>(dpi) : USER_DEFAULT_SCREEN_DPI;
+}
+
+} // namespace
+
+UINT WindowDpi(HWND window)
+{
+    static const auto forWindow = user32<GetDpiForWindowFunction>("GetDpiForWindow");
+    const UINT dpi = forWindow ? forWindow(window) : 0;
+    return dpi ? dpi : SystemDpi();
+}
+
+UINT SystemDpi()
+{
+    static const auto forSystem = user32<GetDpiForSystemFunction>("GetDpiForSystem");
+    return forSystem ? forSystem() : screenDpi();
+}
+
+int SystemMetric(int index, UINT dpi)
+{
+    static const auto forDpi = user32<GetSystemMetricsForDpiFunction>("GetSystemMetricsForDpi");
+    if (forDpi) {
+        return forDpi(index, dpi);
+    }
+    return MulDiv(GetSystemMetrics(index), static_cast<int>(dpi), static_cast<int>(SystemDpi()));
+}
+
+void FrameAround(RECT& client, DWORD style, DWORD exStyle, UINT dpi)
+{
+    static const auto forDpi =
+        user32<AdjustWindowRectExForDpiFunction>("AdjustWindowRectExForDpi");
+    if (!forDpi || !forDpi(&client, style, FALSE, exStyle, dpi)) {
+        AdjustWindowRectEx(&client, style, FALSE, exStyle);
+    }
+}
+
+} // namespace Runtime::Win32
