@@ -53,8 +53,7 @@ int SystemMetric(int index, UINT dpi)
 
 void FrameAround(RECT& client, DWORD style, DWORD exStyle, UINT dpi)
 {
-    static const auto forDpi =
-        user32<AdjustWindowRectExForDpiFunction>("AdjustWindowRectExForDpi");
+    static const auto forDpi = user32<AdjustWindowRectExForDpiFunction>("AdjustWindowRectExForDpi");
     if (!forDpi || !forDpi(&client, style, FALSE, exStyle, dpi)) {
         AdjustWindowRectEx(&client, style, FALSE, exStyle);
     }

@@ -473,8 +473,8 @@ int main(int argc, char** argv)
     // Per-monitor aware, as the exe's manifest makes the program; newer than
     // the Windows 7 API the window is built against.
     using SetContext = HANDLE WINAPI(HANDLE);
-    if (const auto set = reinterpret_cast<SetContext*>(reinterpret_cast<void (*)()>(GetProcAddress(
-            GetModuleHandleW(L"user32.dll"), "SetThreadDpiAwarenessContext")))) {
+    if (const auto set = reinterpret_cast<SetContext*>(reinterpret_cast<void (*)()>(
+            GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetThreadDpiAwarenessContext")))) {
         set(reinterpret_cast<HANDLE>(-4)); // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2
     }
     Form1 form(GetModuleHandleW(nullptr));

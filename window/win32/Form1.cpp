@@ -155,10 +155,9 @@ void Form1::createControls(UINT dpi)
 void Form1::finishAfterFirstPaint()
 {
     const auto icon = [this](int size) {
-        return reinterpret_cast<LPARAM>(LoadImageW(m_instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
-                                                   Runtime::Win32::SystemMetric(size, m_dpi),
-                                                   Runtime::Win32::SystemMetric(size, m_dpi),
-                                                   LR_SHARED));
+        return reinterpret_cast<LPARAM>(LoadImageW(
+            m_instance, MAKEINTRESOURCEW(1), IMAGE_ICON, Runtime::Win32::SystemMetric(size, m_dpi),
+            Runtime::Win32::SystemMetric(size, m_dpi), LR_SHARED));
     };
     SendMessageW(m_window, WM_SETICON, ICON_BIG, icon(SM_CXICON));
     SendMessageW(m_window, WM_SETICON, ICON_SMALL, icon(SM_CXSMICON));
