@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 
 // A text box in memory that shows so many characters, for testing window/
@@ -57,23 +58,20 @@ public:
     int writes = 0;
 };
 
-// A window in memory: its boxes, which control has the focus, and whether
-// the program was ended.
+// A window in memory: each row's boxes, which input has the focus, whether it
+// is kept on top and whether the program was ended.
 class FakeWindow : public WindowView
 {
 public:
-    FakeWindow()
-    {
-        for (std::size_t i = 0; i < Controls::Count; ++i) {
-            boxes[i] = FakeTextBox(u"0", Controls::IsResult(i) ? 10 : 8);
-        }
-    }
-
-    TextBox& box(std::size_t control) override { return boxes.at(control); }
-    void focus(std::size_t control) override { focused = control; }
+    TextBox& input(Row row) override { return inputs.at(static_cast<std::size_t>(row)); }
+    TextBox& result(Row row) override { return results.at(static_cast<std::size_t>(row)); }
+    void focusInput(Row row) override { focused = row; }
+    void keepOnTop(bool on) override { onTop = on; }
     void end() override { ended = true; }
 
-    std::array<FakeTextBox, Controls::Count> boxes;
-    std::size_t focused = Controls::None;
+    std::array<FakeTextBox, Controls::RowCount> inputs{FakeTextBox(u"0", 8), FakeTextBox(u"0", 8)};
+    std::array<FakeTextBox, Controls::RowCount> results{FakeTextBox(u"0"), FakeTextBox(u"0")};
+    std::optional<Row> focused;
+    bool onTop = false;
     bool ended = false;
 };

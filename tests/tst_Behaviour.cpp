@@ -128,56 +128,87 @@ void TestBehaviour::window_data()
     QTest::addColumn<QString>("control"); // the box whose selection follows
     QTest::addColumn<int>("start");
     QTest::addColumn<int>("length");
-    QTest::addColumn<QString>("focus"); // where the behaviour put the focus, if anywhere
+    QTest::addColumn<QString>("focus"); // the input the behaviour put the focus in, if any
     QTest::addColumn<bool>("ended");
+    QTest::addColumn<bool>("onTop");
     QTest::addColumn<bool>("taken"); // the last key went no further
     QTest::addColumn<QString>("toolTip");
 
     const QString none;
     QTest::newRow("shown: the mil input, its zero selected")
-        << u"shown"_s << u"Text3"_s << 0 << 1 << u"Text3"_s << false << false << none;
+        << u"shown"_s << u"Text3"_s << 0 << 1 << u"Text3"_s << false << false << false << none;
     QTest::newRow("Tab into an input selects")
         << u"text:Text1:123 caret:Text1:2 tab:Text1"_s << u"Text1"_s << 0 << 3 << none << false
-        << false << none;
+        << false << false << none;
     QTest::newRow("focus by a click selects the first ten")
         << u"text:Text1:12345678901234 caret:Text1:5 clickfocus:Text1"_s << u"Text1"_s << 0 << 10
-        << none << false << false << none;
+        << none << false << false << false << none;
     QTest::newRow("a click in the focused input selects the first ten")
         << u"text:Text3:12345678901234 caret:Text3:12 click:Text3"_s << u"Text3"_s << 0 << 10
-        << none << false << false << none;
+        << none << false << false << false << none;
     QTest::newRow("entered by the program selects")
         << u"text:Text3:25 caret:Text3:1 program:Text3"_s << u"Text3"_s << 0 << 2 << none << false
-        << false << none;
+        << false << false << none;
     QTest::newRow("the window coming back leaves the caret")
         << u"text:Text1:123 caret:Text1:2 back:Text1"_s << u"Text1"_s << 2 << 0 << none << false
-        << false << none;
+        << false << false << none;
     QTest::newRow("Enter in an input selects, keeps the focus, goes no further")
         << u"text:Text1:123 caret:Text1:3 enter:Text1"_s << u"Text1"_s << 0 << 3 << u"Text1"_s
-        << false << true << none;
+        << false << false << true << none;
     QTest::newRow("Esc in an input does nothing and goes no further")
         << u"text:Text3:123 caret:Text3:2 esc:Text3"_s << u"Text3"_s << 2 << 0 << none << false
-        << true << none;
+        << false << true << none;
     QTest::newRow("Enter on the button does not press it")
-        << u"enter:Command1"_s << u"Text1"_s << 0 << 0 << none << false << true << none;
+        << u"enter:Command1"_s << u"Text1"_s << 0 << 0 << none << false << false << true << none;
     QTest::newRow("Esc on the button does not press it")
-        << u"esc:Command1"_s << u"Text1"_s << 0 << 0 << none << false << true << none;
-    QTest::newRow("a result box selects nothing of its own")
-        << u"text:Text2:39.37 caret:Text2:2 tab:Text2 click:Text2 enter:Text2"_s << u"Text2"_s << 2
-        << 0 << none << false << true << none;
+        << u"esc:Command1"_s << u"Text1"_s << 0 << 0 << none << false << false << true << none;
+    QTest::newRow("Enter in a result box selects nothing")
+        << u"text:Text2:39.37 caret:Text2:2 enter:Text2"_s << u"Text2"_s << 2 << 0 << none << false
+        << false << true << none;
     QTest::newRow("the button ends the program, whatever the input holds")
-        << u"text:Text1:abc press:Command1"_s << u"Text1"_s << 3 << 0 << none << true << false
+        << u"text:Text1:abc exit"_s << u"Text1"_s << 3 << 0 << none << true << false << false
         << none;
     QTest::newRow("a close request ends the program")
-        << u"close"_s << u"Text1"_s << 0 << 0 << none << true << false << none;
+        << u"close"_s << u"Text1"_s << 0 << 0 << none << true << false << false << none;
+    QTest::newRow("the session ending ends the program")
+        << u"sessionend"_s << u"Text1"_s << 0 << 0 << none << true << false << false << none;
+    QTest::newRow("keep on top, chosen once: on")
+        << u"ontop"_s << u"Text1"_s << 0 << 0 << none << false << true << false << none;
+    QTest::newRow("keep on top, chosen again: off")
+        << u"ontop ontop"_s << u"Text1"_s << 0 << 0 << none << false << false << false << none;
     QTest::newRow("a new layout gives a result that no longer shows whole its tooltip")
         << u"text:Text4:12345678901.234 laidout"_s << u"Text4"_s << 15 << 0 << none << false
-        << false << u"12345678901.234"_s;
+        << false << false << u"12345678901.234"_s;
 }
+
+namespace {
+
+// The input of that name, if it is one.
+std::optional<Controls::Row> inputNamed(const QString& name)
+{
+    for (const Controls::Row row : Controls::Rows) {
+        if (Controls::Find(name.toStdString()) == Controls::Of(row).input) {
+            return row;
+        }
+    }
+    return std::nullopt;
+}
+
+FakeTextBox& boxNamed(FakeWindow& window, const QString& name)
+{
+    const std::size_t control = Controls::Find(name.toStdString());
+    const std::size_t row = Controls::RowOf(control);
+    return control == Controls::RowTable.at(row).input ? window.inputs.at(row)
+                                                       : window.results.at(row);
+}
+
+} // namespace
 
 // The window's behaviour, through a fake of its view: a sequence of events
 // and what must follow. Steps: text:BOX:TEXT and caret:BOX:AT set up a box
-// as the user left it; shown; tab, clickfocus, program, back:CONTROL (the
-// focus arrived); click, enter, esc, press:CONTROL; close; laidout.
+// as the user left it; shown; tab, clickfocus, program, back:INPUT (the
+// focus arrived); click:INPUT; enter, esc:CONTROL; exit; close; sessionend;
+// ontop; laidout.
 void TestBehaviour::window()
 {
     QFETCH(QString, events);
@@ -186,22 +217,23 @@ void TestBehaviour::window()
     QFETCH(int, length);
     QFETCH(QString, focus);
     QFETCH(bool, ended);
+    QFETCH(bool, onTop);
     QFETCH(bool, taken);
     QFETCH(QString, toolTip);
 
     FakeWindow window;
     FakeClipboard clipboard;
     FormBehaviour behaviour(window, clipboard);
-    const auto find = [](const QString& name) { return Controls::Find(name.toStdString()); };
     bool lastTaken = false;
     for (const QString& step : events.split(u' ')) {
         const QStringList part = step.split(u':');
         const QString verb = part[0];
-        const std::size_t c = part.size() > 1 ? find(part[1]) : Controls::None;
+        const std::optional<Controls::Row> input =
+            part.size() > 1 ? inputNamed(part[1]) : std::nullopt;
         if (verb == u"text") {
-            window.boxes[c].setText(u16(part[2]));
+            boxNamed(window, part[1]).setText(u16(part[2]));
         } else if (verb == u"caret") {
-            window.boxes[c].setSelection(part[2].toInt(), 0);
+            boxNamed(window, part[1]).setSelection(part[2].toInt(), 0);
         } else if (verb == u"shown") {
             behaviour.shown();
         } else if (verb == u"tab" || verb == u"clickfocus" || verb == u"program" ||
@@ -210,26 +242,31 @@ void TestBehaviour::window()
                               : verb == u"clickfocus" ? Entry::Click
                               : verb == u"program"    ? Entry::Program
                                                       : Entry::WindowBack;
-            behaviour.entered(c, how);
+            behaviour.inputEntered(input.value(), how);
         } else if (verb == u"click") {
-            behaviour.clicked(c);
+            behaviour.inputClicked(input.value());
         } else if (verb == u"enter" || verb == u"esc") {
-            lastTaken = behaviour.keyPressed(c, verb == u"enter" ? Key::Enter : Key::Escape);
-        } else if (verb == u"press") {
-            behaviour.pressed(c);
+            lastTaken = behaviour.keyPressed(verb == u"enter" ? Key::Enter : Key::Escape, input);
+        } else if (verb == u"exit") {
+            behaviour.exitPressed();
         } else if (verb == u"close") {
             behaviour.closeRequested();
+        } else if (verb == u"sessionend") {
+            behaviour.sessionEnding();
+        } else if (verb == u"ontop") {
+            behaviour.keepOnTopToggled();
         } else if (verb == u"laidout") {
             behaviour.laidOut();
         } else {
             QFAIL(qPrintable(u"unknown step "_s + step));
         }
     }
-    const FakeTextBox& box = window.boxes[find(control)];
+    const FakeTextBox& box = boxNamed(window, control);
     QCOMPARE(box.selectionStart, start);
     QCOMPARE(box.selectionLength, length);
-    QCOMPARE(window.focused, focus.isEmpty() ? Controls::None : find(focus));
+    QCOMPARE(window.focused, focus.isEmpty() ? std::nullopt : inputNamed(focus));
     QCOMPARE(window.ended, ended);
+    QCOMPARE(window.onTop, onTop);
     QCOMPARE(lastTaken, taken);
     QCOMPARE(q(box.toolTip), toolTip);
     QCOMPARE(clipboard.writes, 0); // none of it converts anything

@@ -1,66 +1,66 @@
 #include "window/FormBehaviour.h"
 
+namespace {
+
+ConversionRow wire(Controls::Row row, WindowView& view, ClipboardText& clipboard)
+{
+    return {view.input(row), view.result(row), *Controls::Of(row).rule, clipboard};
+}
+
+} // namespace
+
 FormBehaviour::FormBehaviour(WindowView& view, ClipboardText& clipboard)
     : m_view(view)
+    , m_rows{wire(Row::Millimetres, view, clipboard), wire(Row::Mils, view, clipboard)}
 {
-    for (std::size_t i = 0; i < Controls::Count; ++i) {
-        if (Controls::IsInput(i)) {
-            const Controls::Control& design = Controls::Table[i];
-            m_rows[i].emplace(view.box(i), view.box(design.result), *design.rule, clipboard);
-        }
-    }
 }
 
 // The caret starts in the mil input with its text selected, once the window
 // is on the screen.
 void FormBehaviour::shown()
 {
-    m_view.focus(Controls::StartsWithFocus);
-    SelectEntry(m_view.box(Controls::StartsWithFocus));
+    m_view.focusInput(Controls::StartsWithFocus);
+    SelectEntry(m_view.input(Controls::StartsWithFocus));
 }
 
-// An input box entered from within the window selects its leading text for
+// An input entered from within the window selects its leading text for
 // overwriting; coming back to the window leaves the caret and the selection
 // as the user left them.
-void FormBehaviour::entered(std::size_t control, Entry how)
+void FormBehaviour::inputEntered(Row row, Entry how)
 {
-    if (Controls::IsInput(control) && how != Entry::WindowBack) {
-        SelectEntry(m_view.box(control));
+    if (how != Entry::WindowBack) {
+        SelectEntry(m_view.input(row));
     }
 }
 
-// A click anywhere in an input box selects its leading text, so that no bare
+// A click anywhere in an input selects its leading text, so that no bare
 // caret is left inside the number.
-void FormBehaviour::clicked(std::size_t control)
+void FormBehaviour::inputClicked(Row row)
 {
-    if (Controls::IsInput(control)) {
-        SelectEntry(m_view.box(control));
-    }
+    SelectEntry(m_view.input(row));
+}
+
+// Typing in the mm input converts its row: millimetres to mils, into the
+// row's result box and onto the clipboard (ConversionRow::onChange).
+void FormBehaviour::inputChanged(Row row, std::u16string_view decimalPoint)
+{
+    m_rows[static_cast<std::size_t>(row)].onChange(decimalPoint);
 }
 
 // Neither key ever presses the button or moves the focus elsewhere. Enter in
-// an input box inserts nothing and selects its leading text again.
-bool FormBehaviour::keyPressed(std::size_t control, Key key)
+// an input inserts nothing and selects its leading text again.
+bool FormBehaviour::keyPressed(Key key, std::optional<Row> input)
 {
-    if (key == Key::Enter && Controls::IsInput(control)) {
-        m_view.focus(control);
-        SelectEntry(m_view.box(control));
+    if (key == Key::Enter && input) {
+        m_view.focusInput(*input);
+        SelectEntry(m_view.input(*input));
     }
-    return control < Controls::Count;
+    return true;
 }
 
-void FormBehaviour::changed(std::size_t control, std::u16string_view decimalPoint)
+void FormBehaviour::exitPressed()
 {
-    if (Controls::IsInput(control)) {
-        m_rows[control]->onChange(decimalPoint);
-    }
-}
-
-void FormBehaviour::pressed(std::size_t control)
-{
-    if (control < Controls::Count && Controls::Table[control].kind == Controls::Kind::Button) {
-        m_view.end();
-    }
+    m_view.end();
 }
 
 // It is the only window, and nothing asks for confirmation.
@@ -69,11 +69,21 @@ void FormBehaviour::closeRequested()
     m_view.end();
 }
 
+void FormBehaviour::sessionEnding()
+{
+    m_view.end();
+}
+
+// Not remembered between runs.
+void FormBehaviour::keepOnTopToggled()
+{
+    m_onTop = !m_onTop;
+    m_view.keepOnTop(m_onTop);
+}
+
 void FormBehaviour::laidOut()
 {
-    for (std::size_t i = 0; i < Controls::Count; ++i) {
-        if (Controls::IsResult(i)) {
-            ShowWholeTextInToolTip(m_view.box(i));
-        }
+    for (const Row row : Controls::Rows) {
+        ShowWholeTextInToolTip(m_view.result(row));
     }
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "window/Controls.h"
 #include "window/ConversionRow.h"
 #include "window/WindowView.h"
 
@@ -8,7 +7,7 @@
 #include <optional>
 #include <string_view>
 
-// How the focus reached a control.
+// How the focus reached an input box.
 enum class Entry {
     Tab,        // Tab or Shift+Tab
     Click,      // a mouse button
@@ -19,36 +18,45 @@ enum class Entry {
 // The keys that mean something to the window besides typing.
 enum class Key { Enter, Escape };
 
-// What the window does, written once: the front ends report what happened
-// to which control of the table, and the behaviour answers through the
-// window's view. Nothing here knows which toolkit runs it.
+// What the window does, written once: the front ends report what happened in
+// the window's own words (an input of a row, the exit button, the window),
+// and the behaviour answers through the window's view. Nothing here knows
+// which toolkit runs it.
 class FormBehaviour
 {
 public:
+    using Row = Controls::Row;
+
     // The view's boxes must exist; the rows are wired to them here.
     FormBehaviour(WindowView& view, ClipboardText& clipboard);
 
     // The window has just been shown for the first time.
     void shown();
-    // The focus arrived in a control; reported once the toolkit has done its
-    // own handling of it, such as selecting a box's text.
-    void entered(std::size_t control, Entry how);
-    // A click with the main mouse button, once the toolkit has handled it.
-    void clicked(std::size_t control);
-    // Enter or Esc in a control, before the toolkit sees it. True when the
-    // key is taken: the toolkit must do nothing more with it.
-    [[nodiscard]] bool keyPressed(std::size_t control, Key key);
-    // The text of an input box changed, by any means.
-    void changed(std::size_t control, std::u16string_view decimalPoint);
-    // A button was pressed, by any means.
-    void pressed(std::size_t control);
+    // The focus arrived in a row's input; reported once the toolkit has done
+    // its own handling of it, such as selecting the text.
+    void inputEntered(Row row, Entry how);
+    // A click with the main mouse button in a row's input, once the toolkit
+    // has handled it.
+    void inputClicked(Row row);
+    // The text of a row's input changed, by any means.
+    void inputChanged(Row row, std::u16string_view decimalPoint);
+    // Enter or Esc in any control of the window, before the toolkit sees it;
+    // `input` is the row whose input has the focus, if one has. True when
+    // the key is taken: the toolkit must do nothing more with it.
+    [[nodiscard]] bool keyPressed(Key key, std::optional<Row> input);
+    // The exit button was pressed, by any means.
+    void exitPressed();
     // The user asked the window manager to close the window.
     void closeRequested();
+    // The user's session is ending: the program goes with it.
+    void sessionEnding();
+    // The window menu's "Keep on top" was chosen.
+    void keepOnTopToggled();
     // The boxes' size or font changed: a result may fit now, or no longer.
     void laidOut();
 
 private:
     WindowView& m_view;
-    // By the place of each row's input box in the table.
-    std::array<std::optional<ConversionRow>, Controls::Count> m_rows;
+    std::array<ConversionRow, Controls::RowCount> m_rows;
+    bool m_onTop = false;
 };

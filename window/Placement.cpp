@@ -67,7 +67,9 @@ Rects Place(const Twips::Scale& scale, const std::function<int(int)>& boxBaselin
             break;
         }
         case Kind::Label: {
-            const Twips::Rect box = at(scale, Table[design.rowBox].design);
+            // Any box of its row: they share a height and a top.
+            const Twips::Rect box =
+                at(scale, Table[Controls::RowTable[Controls::RowOf(i)].input].design);
             const LabelText& text = labels[i];
             places[i] = {scale.toPixels(design.design.left),
                          box.top + boxBaseline(box.height) - text.baseline, text.width,

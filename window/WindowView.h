@@ -1,24 +1,29 @@
 #pragma once
 
+#include "window/Controls.h"
 #include "window/TextBox.h"
 
-#include <cstddef>
-
-// The window as its behaviour sees it, whichever toolkit draws it: its text
-// boxes by their place in the table of controls, the keyboard focus and the
-// end of the program. Each front end implements it over its own window; the
-// tests over a fake (tests/FakeTextBox.h).
+// The window as its behaviour sees it, whichever toolkit draws it: the input
+// and result box of each row, the keyboard focus, keep-on-top and the end of
+// the program. Each front end implements it over its own window; the tests
+// over a fake (tests/FakeTextBox.h).
 class WindowView
 {
 public:
+    using Row = Controls::Row;
+
     virtual ~WindowView() = default;
 
-    // A box of the table (Controls::IsBox).
-    [[nodiscard]] virtual TextBox& box(std::size_t control) = 0;
-    // Moves the keyboard focus to a control, as a program does.
-    virtual void focus(std::size_t control) = 0;
-    // Ends the program at once, with status 0, without closing the window
-    // first and without any further event.
+    [[nodiscard]] virtual TextBox& input(Row row) = 0;
+    [[nodiscard]] virtual TextBox& result(Row row) = 0;
+    // Moves the keyboard focus to a row's input, as a program does.
+    virtual void focusInput(Row row) = 0;
+    // Keeps the window above every other window, or no longer.
+    virtual void keepOnTop(bool on) = 0;
+    // Ends the program with status 0. The front end lets go of its window as
+    // its platform needs: the Win32 window is destroyed, and a result still
+    // waiting for the clipboard gets a last chance. The behaviour hears of
+    // nothing after it.
     virtual void end() = 0;
 
 protected:

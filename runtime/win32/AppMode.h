@@ -14,8 +14,9 @@ namespace Runtime::Win32 {
 // Whether the user's high-contrast setting is on.
 [[nodiscard]] bool HighContrastOn();
 
-// A dark title bar for a window, where Windows draws one (Windows 10 20H1
-// and later, 11); nothing elsewhere.
+// A dark title bar for a window, where Windows draws one: Windows 11, and
+// Windows 10 from 1809 (by the attribute's older number before 20H1);
+// nothing on older Windows.
 void UseDarkTitleBar(HWND window, bool dark);
 
 // Turns a control's visual style off, so that it takes the colours it is

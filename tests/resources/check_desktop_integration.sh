@@ -38,7 +38,7 @@ check "metainfo launches the entry" \
     grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo"
 check "metainfo has release $version" grep -q "<release version=\"$version\"" "$metainfo"
 check "metainfo claims no address" bash -c "! grep -q 'https\?://' '$metainfo'"
-check "program sets the same desktop file name" grep -rq "\"$id\"" "$src/window"
+check "the program carries the same id for its desktop file name" grep -qaF "$id" "$build/zandrel"
 check "desktop entry in Traditional Chinese" bash -c "grep -q '^Comment\[zh_TW\]=' '$src/resources/$id.desktop' &&
     grep -q '^GenericName\[zh_TW\]=' '$src/resources/$id.desktop'"
 check "metainfo in Traditional Chinese" bash -c "grep -q '<summary xml:lang=\"zh-TW\">' '$metainfo' &&

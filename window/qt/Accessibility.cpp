@@ -50,16 +50,16 @@ QWidget* control(QWidget* form, std::string_view name)
 // the label that stands for it.
 void DescribeControls(QWidget* form)
 {
-    for (const Controls::Control& design : Controls::Table) {
+    for (std::size_t i = 0; i < Controls::Count; ++i) {
+        const Controls::Control& design = Controls::Table[i];
         if (design.accessibleName == Controls::NoText) {
             continue;
         }
         QWidget* widget = control(form, design.name);
         widget->setAccessibleName(text(design.accessibleName));
         widget->setAccessibleDescription(text(design.accessibleDescription));
-        if (design.label != Controls::None) {
-            static_cast<QLabel*>(control(form, Controls::Table[design.label].name))
-                ->setBuddy(widget);
+        if (const std::size_t unit = Controls::UnitOf(i); unit != Controls::Count) {
+            static_cast<QLabel*>(control(form, Controls::Table[unit].name))->setBuddy(widget);
         }
     }
 }

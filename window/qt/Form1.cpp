@@ -9,6 +9,7 @@
 #include "window/qt/EntryBox.h"
 #include "window/qt/PaletteColours.h"
 #include "window/qt/ResultBox.h"
+#include "ZandrelVersion.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -17,8 +18,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
-
-#include <algorithm>
 
 namespace {
 
@@ -29,7 +28,7 @@ QIcon applicationIcon()
     for (int size : {16, 32, 48, 64, 128, 256}) {
         icon.addFile(QStringLiteral(":/icons/zandrel-%1.png").arg(size), QSize(size, size));
     }
-    return QIcon::fromTheme(QStringLiteral("io.github.zandrel.zandrel"), icon);
+    return QIcon::fromTheme(QString::fromLatin1(ZandrelAppId), icon);
 }
 
 Qt::WindowFlags frameFlags(const FormDesign::Frame& frame)
@@ -108,9 +107,13 @@ void Form1::createControls()
 {
     for (std::size_t i = 0; i < Controls::Count; ++i) {
         m_controls[i] = makeControl(Controls::Table[i], this);
-        if (Controls::IsBox(i)) {
-            m_boxes[i] = std::make_unique<LineEditBox>(static_cast<QLineEdit*>(m_controls[i]));
-        }
+    }
+    const auto box = [this](std::size_t i) {
+        return std::make_unique<LineEditBox>(static_cast<QLineEdit*>(m_controls[i]));
+    };
+    for (const Row row : Controls::Rows) {
+        m_inputs[static_cast<std::size_t>(row)] = box(Controls::Of(row).input);
+        m_results[static_cast<std::size_t>(row)] = box(Controls::Of(row).result);
     }
     shadeResultBoxes();
     DescribeControls(this);
@@ -134,10 +137,8 @@ void Form1::shadeResultBoxes()
                                .lightShade = ToRgb(form.color(QPalette::Midlight))});
     QPalette result;
     result.setColor(QPalette::Base, ToQColor(shade));
-    for (std::size_t i = 0; i < Controls::Count; ++i) {
-        if (Controls::IsResult(i)) {
-            m_controls[i]->setPalette(result);
-        }
+    for (const Row row : Controls::Rows) {
+        m_controls[Controls::Of(row).result]->setPalette(result);
     }
 }
 
@@ -194,55 +195,53 @@ void Form1::setTabOrder()
     }
 }
 
-// Every control's events go to the behaviour by the control's place in the
-// table; Enter and Esc are looked at before the control sees them.
+// The inputs' and the button's events go to the behaviour by row; Enter and
+// Esc are looked at before the control sees them.
 void Form1::connectEvents()
 {
-    using Controls::Kind;
     using Runtime::EventProcedure;
     for (std::size_t i = 0; i < Controls::Count; ++i) {
         if (Controls::TakesFocus(i)) {
             m_controls[i]->installEventFilter(this);
         }
-        switch (Controls::Table[i].kind) {
-        case Kind::Input: {
-            auto* box = static_cast<EntryBox*>(m_controls[i]);
-            connect(box, &QLineEdit::textChanged, this, EventProcedure([this, i] {
-                        m_behaviour->changed(i, Runtime::ToU16(Runtime::DecimalPoint(QLocale())));
-                    }));
-            connect(box, &EntryBox::entered, this, [this, i](Entry how) {
-                EventProcedure([this, i, how] { m_behaviour->entered(i, how); })();
-            });
-            connect(box, &EntryBox::clicked, this,
-                    EventProcedure([this, i] { m_behaviour->clicked(i); }));
-            break;
-        }
-        case Kind::Result:
-            connect(static_cast<ResultBox*>(m_controls[i]), &ResultBox::laidOut, this,
-                    EventProcedure([this] { m_behaviour->laidOut(); }));
-            break;
-        case Kind::Button:
-            connect(static_cast<QPushButton*>(m_controls[i]), &QPushButton::clicked, this,
-                    EventProcedure([this, i] { m_behaviour->pressed(i); }));
-            break;
-        case Kind::Label:
-        case Kind::Line:
-            break;
+    }
+    for (const Row row : Controls::Rows) {
+        auto* input = static_cast<EntryBox*>(m_controls[Controls::Of(row).input]);
+        connect(input, &QLineEdit::textChanged, this, EventProcedure([this, row] {
+                    m_behaviour->inputChanged(row,
+                                              Runtime::ToU16(Runtime::DecimalPoint(QLocale())));
+                }));
+        connect(input, &EntryBox::entered, this, [this, row](Entry how) {
+            EventProcedure([this, row, how] { m_behaviour->inputEntered(row, how); })();
+        });
+        connect(input, &EntryBox::clicked, this,
+                EventProcedure([this, row] { m_behaviour->inputClicked(row); }));
+        connect(static_cast<ResultBox*>(m_controls[Controls::Of(row).result]), &ResultBox::laidOut,
+                this, EventProcedure([this] { m_behaviour->laidOut(); }));
+    }
+    connect(static_cast<QPushButton*>(m_controls[Controls::ExitButton]), &QPushButton::clicked,
+            this, EventProcedure([this] { m_behaviour->exitPressed(); }));
+}
+
+std::optional<Controls::Row> Form1::inputRow(const QObject* object) const
+{
+    for (const Row row : Controls::Rows) {
+        if (object == m_controls[Controls::Of(row).input]) {
+            return row;
         }
     }
+    return std::nullopt;
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        const auto* found = std::find(m_controls.begin(), m_controls.end(), watched);
-        const auto control = static_cast<std::size_t>(found - m_controls.begin());
         if ((key == Qt::Key_Return || key == Qt::Key_Enter) &&
-            m_behaviour->keyPressed(control, Key::Enter)) {
+            m_behaviour->keyPressed(Key::Enter, inputRow(watched))) {
             return true;
         }
-        if (key == Qt::Key_Escape && m_behaviour->keyPressed(control, Key::Escape)) {
+        if (key == Qt::Key_Escape && m_behaviour->keyPressed(Key::Escape, inputRow(watched))) {
             return true;
         }
     }
@@ -261,14 +260,27 @@ void Form1::Load()
     m_behaviour->shown();
 }
 
-TextBox& Form1::box(std::size_t control)
+TextBox& Form1::input(Row row)
 {
-    return *m_boxes[control];
+    return *m_inputs[static_cast<std::size_t>(row)];
 }
 
-void Form1::focus(std::size_t control)
+TextBox& Form1::result(Row row)
 {
-    m_controls[control]->setFocus(Qt::OtherFocusReason);
+    return *m_results[static_cast<std::size_t>(row)];
+}
+
+void Form1::focusInput(Row row)
+{
+    m_controls[Controls::Of(row).input]->setFocus(Qt::OtherFocusReason);
+}
+
+// Nothing in the window asks for it: on Linux the window manager's own menu
+// keeps a window on top.
+void Form1::keepOnTop(bool on)
+{
+    setWindowFlag(Qt::WindowStaysOnTopHint, on);
+    show();
 }
 
 void Form1::end()

@@ -33,8 +33,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    TextBox& box(std::size_t control) override;
-    void focus(std::size_t control) override;
+    TextBox& input(Row row) override;
+    TextBox& result(Row row) override;
+    void focusInput(Row row) override;
+    void keepOnTop(bool on) override;
     void end() override;
 
     void createControls();
@@ -44,9 +46,14 @@ private:
     void setTabOrder();
     void connectEvents();
 
+    // The input of that row, if the object is one.
+    [[nodiscard]] std::optional<Row> inputRow(const QObject* object) const;
+
     // By their place in the table of controls.
     ControlWidgets m_controls{};
-    std::array<std::unique_ptr<LineEditBox>, Controls::Count> m_boxes;
+    // By row.
+    std::array<std::unique_ptr<LineEditBox>, Controls::RowCount> m_inputs;
+    std::array<std::unique_ptr<LineEditBox>, Controls::RowCount> m_results;
     SystemClipboard m_clipboard;
     std::optional<FormBehaviour> m_behaviour;
     bool m_iconSet = false;

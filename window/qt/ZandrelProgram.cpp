@@ -11,7 +11,7 @@ Runtime::ProgramHeader ZandrelProgram()
         Runtime::ToQString(FormDesign::Title),
         QString::fromLatin1(ZandrelVersionText),
         // Wayland compositors find the name and icon through it.
-        QStringLiteral("io.github.zandrel.zandrel"),
+        QString::fromLatin1(ZandrelAppId),
         [] { return std::make_unique<Form1>(); },
     };
 }

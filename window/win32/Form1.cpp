@@ -115,6 +115,8 @@ void Form1::createControls(UINT dpi)
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(Controls::Number(index))),
                             m_instance, nullptr);
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
+        // Each control carries its kind, which picks its colours.
+        SetWindowLongPtrW(control, GWLP_USERDATA, static_cast<LONG_PTR>(design.kind) + 1);
         return control;
     };
     // Created in the order of the tab indices: the dialog manager's Tab
@@ -134,10 +136,12 @@ void Form1::createControls(UINT dpi)
     }
     fitWindow(layout.client, nullptr);
 
+    for (const Row row : Controls::Rows) {
+        const auto r = static_cast<std::size_t>(row);
+        m_inputs[r] = std::make_unique<EditBox>(m_controls[Controls::Of(row).input]);
+        m_results[r] = std::make_unique<EditBox>(m_controls[Controls::Of(row).result]);
+    }
     for (std::size_t i = 0; i < Controls::Count; ++i) {
-        if (Controls::IsBox(i)) {
-            m_boxes[i] = std::make_unique<EditBox>(m_controls[i]);
-        }
         // Clicks, and a screen reader's first question to any control it
         // names.
         if (Controls::TakesFocus(i)) {
@@ -162,7 +166,6 @@ void Form1::finishAfterFirstPaint()
     SendMessageW(m_window, WM_SETICON, ICON_BIG, icon(SM_CXICON));
     SendMessageW(m_window, WM_SETICON, ICON_SMALL, icon(SM_CXSMICON));
 
-    // Pinning above the CAD program it feeds; not remembered between runs.
     HMENU menu = GetSystemMenu(m_window, FALSE);
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(menu, MF_STRING, KeepOnTopCommand, LoadText(m_instance, Texts::KeepOnTop).c_str());
@@ -173,8 +176,8 @@ void Form1::finishAfterFirstPaint()
                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                  nullptr, nullptr, m_instance, nullptr);
     m_colours.colourToolTips(m_toolTips);
-    for (const auto& box : m_boxes) {
-        if (box) {
+    for (const auto* boxes : {&m_inputs, &m_results}) {
+        for (const auto& box : *boxes) {
             box->attachToolTips(m_toolTips);
         }
     }
@@ -205,10 +208,9 @@ void Form1::applyDpi(UINT dpi, const RECT* suggested)
     m_dpi = dpi;
     const HFONT old = m_font;
     m_font = messageFont(dpi);
-    for (std::size_t i = 0; i < Controls::Count; ++i) {
-        if (Controls::Table[i].kind != Controls::Kind::Line) {
-            SendMessageW(m_controls[i], WM_SETFONT, reinterpret_cast<WPARAM>(m_font), TRUE);
-        }
+    // Every control, the line too: each holds the font until it has another.
+    for (const HWND control : m_controls) {
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), TRUE);
     }
     if (old) {
         DeleteObject(old);
@@ -235,14 +237,14 @@ void Form1::fitWindow(SIZE client, const RECT* suggested)
                  SWP_NOZORDER | SWP_NOACTIVATE | (suggested ? 0 : SWP_NOMOVE) | unseen);
 }
 
-std::size_t Form1::indexOf(HWND control) const
+std::optional<Controls::Row> Form1::inputRow(HWND control) const
 {
-    for (std::size_t i = 0; i < Controls::Count; ++i) {
-        if (m_controls[i] == control) {
-            return i;
+    for (const Row row : Controls::Rows) {
+        if (control == m_controls[Controls::Of(row).input]) {
+            return row;
         }
     }
-    return Controls::None;
+    return std::nullopt;
 }
 
 // The box the layout takes its margins from: the first in tab order.
@@ -251,14 +253,28 @@ HWND Form1::measuringBox() const
     return m_controls[Controls::InTabOrder()[0]];
 }
 
-TextBox& Form1::box(std::size_t control)
+TextBox& Form1::input(Row row)
 {
-    return *m_boxes[control];
+    return *m_inputs[static_cast<std::size_t>(row)];
 }
 
-void Form1::focus(std::size_t control)
+TextBox& Form1::result(Row row)
 {
-    SetFocus(m_controls[control]);
+    return *m_results[static_cast<std::size_t>(row)];
+}
+
+void Form1::focusInput(Row row)
+{
+    SetFocus(m_controls[Controls::Of(row).input]);
+}
+
+// Pinning above the CAD program it feeds, with a tick in the window menu.
+void Form1::keepOnTop(bool on)
+{
+    SetWindowPos(m_window, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    CheckMenuItem(GetSystemMenu(m_window, FALSE), KeepOnTopCommand,
+                  static_cast<UINT>(MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED)));
 }
 
 // The program ends when its window is gone (WM_DESTROY), with status 0.

@@ -37,8 +37,8 @@ public:
     static constexpr UINT KeepOnTopCommand = 0x0100;
 
 private:
-    // The focus reached a control (wParam: its place in the table; lParam:
-    // how, an Entry), posted so that it comes after the dialog manager's own
+    // The focus reached a row's input (wParam: the Row; lParam: how, an
+    // Entry), posted so that it comes after the dialog manager's own
     // selection of a box it tabs into.
     static constexpr UINT EnteredMessage = WM_APP + 1;
     static constexpr UINT_PTR FinishTimer = 1;
@@ -46,8 +46,10 @@ private:
     // How long a result still waiting for the clipboard holds up the end.
     static constexpr DWORD ClipboardFlushMilliseconds = 1000;
 
-    TextBox& box(std::size_t control) override;
-    void focus(std::size_t control) override;
+    TextBox& input(Row row) override;
+    TextBox& result(Row row) override;
+    void focusInput(Row row) override;
+    void keepOnTop(bool on) override;
     void end() override;
 
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -58,7 +60,6 @@ private:
     void onActivate(bool active);
     [[nodiscard]] HBRUSH controlColours(HWND control, HDC dc) const;
     [[nodiscard]] LRESULT onNotify(const NMHDR& header);
-    void toggleKeepOnTop();
     void onColoursChanged(UINT message, WPARAM wParam, LPARAM lParam);
     void onSettingChange(WPARAM setting, LPARAM name);
     void createControls(UINT dpi);
@@ -67,9 +68,10 @@ private:
     void applyDpi(UINT dpi, const RECT* suggested);
     void fitWindow(SIZE client, const RECT* suggested);
     void onCommand(HWND control, int code);
-    // The control's place in the table of controls; Controls::None for a
-    // window that is none of them.
-    [[nodiscard]] std::size_t indexOf(HWND control) const;
+    // Describes the controls for a screen reader when one first asks.
+    void describeOnFirstQuestion();
+    // The row whose input this is, if it is one.
+    [[nodiscard]] std::optional<Row> inputRow(HWND control) const;
     [[nodiscard]] HWND measuringBox() const;
 
     HINSTANCE m_instance;
@@ -79,8 +81,9 @@ private:
     HFONT m_font = nullptr;
     Colours m_colours;
     UINT m_dpi = 96;
-    // By place in the table; the boxes only.
-    std::array<std::unique_ptr<EditBox>, Controls::Count> m_boxes;
+    // By row.
+    std::array<std::unique_ptr<EditBox>, Controls::RowCount> m_inputs;
+    std::array<std::unique_ptr<EditBox>, Controls::RowCount> m_results;
     Runtime::Win32::ClipboardWriter m_clipboardWriter{ClipboardTimer};
     WindowsClipboard m_clipboard{m_clipboardWriter};
     std::optional<FormBehaviour> m_behaviour;
@@ -89,6 +92,5 @@ private:
     // How a focus that arrives now got there: Tab while the dialog manager
     // handles the key, a click while a box handles the button.
     Entry m_entering = Entry::Program;
-    bool m_onTop = false;
     bool m_described = false;
 };

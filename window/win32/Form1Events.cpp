@@ -13,8 +13,9 @@ int Form1::Run()
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (message.message == WM_KEYDOWN &&
             (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE) &&
-            m_behaviour->keyPressed(indexOf(message.hwnd),
-                                    message.wParam == VK_RETURN ? Key::Enter : Key::Escape)) {
+            IsChild(m_window, message.hwnd) &&
+            m_behaviour->keyPressed(message.wParam == VK_RETURN ? Key::Enter : Key::Escape,
+                                    inputRow(message.hwnd))) {
             continue;
         }
         // Tab and Shift+Tab; a box the focus reaches meanwhile was tabbed into.
@@ -48,9 +49,8 @@ LRESULT CALLBACK Form1::controlProc(HWND control, UINT message, WPARAM wParam, L
                                     UINT_PTR /*id*/, DWORD_PTR data)
 {
     auto* form = reinterpret_cast<Form1*>(data);
-    if (message == WM_GETOBJECT && !form->m_described) {
-        form->m_described = true; // before the system answers the question
-        DescribeControls(form->m_instance, form->m_controls);
+    if (message == WM_GETOBJECT) {
+        form->describeOnFirstQuestion();
     }
     // A focus that arrives while the button goes down came with a click.
     if (message == WM_LBUTTONDOWN) {
@@ -60,7 +60,9 @@ LRESULT CALLBACK Form1::controlProc(HWND control, UINT message, WPARAM wParam, L
     if (message == WM_LBUTTONDOWN) {
         form->m_entering = Entry::Program;
     } else if (message == WM_LBUTTONUP) {
-        form->m_behaviour->clicked(form->indexOf(control));
+        if (const auto row = form->inputRow(control)) {
+            form->m_behaviour->inputClicked(*row);
+        }
     }
     return result;
 }
@@ -72,10 +74,7 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
         onCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
         return 0;
     case WM_GETOBJECT:
-        if (!m_described) {
-            m_described = true;
-            DescribeControls(m_instance, m_controls);
-        }
+        describeOnFirstQuestion();
         break;
     case WM_TIMER:
         if (onTimer(wParam)) {
@@ -83,7 +82,7 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
         }
         break;
     case EnteredMessage:
-        m_behaviour->entered(static_cast<std::size_t>(wParam), static_cast<Entry>(lParam));
+        m_behaviour->inputEntered(static_cast<Row>(wParam), static_cast<Entry>(lParam));
         return 0;
     case WM_ACTIVATE:
         onActivate(LOWORD(wParam) != WA_INACTIVE);
@@ -97,7 +96,7 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case WM_SYSCOMMAND:
         if ((wParam & 0xfff0u) == KeepOnTopCommand) {
-            toggleKeepOnTop();
+            m_behaviour->keepOnTopToggled();
             return 0;
         }
         break;
@@ -123,7 +122,7 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_ENDSESSION:
         if (wParam) {
-            DestroyWindow(m_window);
+            m_behaviour->sessionEnding();
         }
         return 0;
     case WM_DESTROY:
@@ -163,34 +162,25 @@ void Form1::onActivate(bool active)
     // dialog: the window does, and the box it reaches learns that the window
     // came back.
     m_entering = Entry::WindowBack;
-    SetFocus(m_lastFocus ? m_lastFocus : m_controls[Controls::StartsWithFocus]);
+    SetFocus(m_lastFocus ? m_lastFocus : m_controls[Controls::Of(Controls::StartsWithFocus).input]);
     m_entering = Entry::Program;
 }
 
 HBRUSH Form1::controlColours(HWND control, HDC dc) const
 {
-    const std::size_t i = indexOf(control);
-    return i < Controls::Count ? m_colours.control(Controls::Table[i].kind, dc) : nullptr;
+    const LONG_PTR kind = GetWindowLongPtrW(control, GWLP_USERDATA) - 1;
+    return GetParent(control) == m_window && kind >= 0
+               ? m_colours.control(static_cast<Controls::Kind>(kind), dc)
+               : nullptr;
 }
 
 // The button in the dark scheme is drawn by the window.
 LRESULT Form1::onNotify(const NMHDR& header)
 {
-    const std::size_t i = indexOf(header.hwndFrom);
-    if (header.code == NM_CUSTOMDRAW && i < Controls::Count &&
-        Controls::Table[i].kind == Controls::Kind::Button) {
+    if (header.code == NM_CUSTOMDRAW && header.hwndFrom == m_controls[Controls::ExitButton]) {
         return m_colours.drawButton(header, m_font);
     }
     return 0;
-}
-
-void Form1::toggleKeepOnTop()
-{
-    m_onTop = !m_onTop;
-    SetWindowPos(m_window, m_onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    CheckMenuItem(GetSystemMenu(m_window, FALSE), KeepOnTopCommand,
-                  static_cast<UINT>(MF_BYCOMMAND | (m_onTop ? MF_CHECKED : MF_UNCHECKED)));
 }
 
 void Form1::onColoursChanged(UINT message, WPARAM wParam, LPARAM lParam)
@@ -217,20 +207,28 @@ void Form1::onSettingChange(WPARAM setting, LPARAM name)
 // under Wine asks the server, on every keystroke.
 void Form1::onCommand(HWND control, int code)
 {
-    const std::size_t i = indexOf(control);
-    switch (code) {
-    case EN_CHANGE:
-        m_behaviour->changed(i, m_decimalPoint);
-        break;
-    case EN_SETFOCUS:
+    if (code == BN_CLICKED && control == m_controls[Controls::ExitButton]) {
+        m_behaviour->exitPressed();
+        return;
+    }
+    const std::optional<Row> row = inputRow(control);
+    if (!row) {
+        return; // a result box: the program never reacts to it
+    }
+    if (code == EN_CHANGE) {
+        m_behaviour->inputChanged(*row, m_decimalPoint);
+    } else if (code == EN_SETFOCUS) {
         // After the dialog manager's own selection of a box it tabs into,
         // which comes after this notification.
-        PostMessageW(m_window, EnteredMessage, i, static_cast<LPARAM>(m_entering));
-        break;
-    case BN_CLICKED:
-        m_behaviour->pressed(i);
-        break;
-    default:
-        break;
+        PostMessageW(m_window, EnteredMessage, static_cast<WPARAM>(*row),
+                     static_cast<LPARAM>(m_entering));
+    }
+}
+
+void Form1::describeOnFirstQuestion()
+{
+    if (!m_described) {
+        m_described = true; // before the system answers the question
+        DescribeControls(m_instance, m_controls);
     }
 }
