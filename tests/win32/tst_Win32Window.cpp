@@ -489,7 +489,10 @@ int main(int argc, char** argv)
         keepOnTop();
         appMode();
     }
-    DestroyWindow(formWindow());
+    // The session ending ends the program: the window goes.
+    const HWND window = formWindow();
+    SendMessageW(window, WM_ENDSESSION, TRUE, 0);
+    check(!IsWindow(window), "the session's end closes the window");
     std::printf("%d passed, %d failed\n", passes, failures);
     return failures == 0 ? 0 : 1;
 }
