@@ -129,12 +129,12 @@ struct RowControls {
     Index equals;
     Index result;
     Index resultUnit;
-    const Conversion::ConversionRule* rule;
+    const Conversion::ConversionRule& rule;
 };
 
 inline constexpr std::array<RowControls, RowCount> RowTable{{
-    {Text1, Label1, Label3, Text2, Label2, &Conversion::MmToMil},
-    {Text3, Label4, Label6, Text4, Label5, &Conversion::MilToMm},
+    {Text1, Label1, Label3, Text2, Label2, Conversion::MmToMil},
+    {Text3, Label4, Label6, Text4, Label5, Conversion::MilToMm},
 }};
 
 [[nodiscard]] constexpr const RowControls& Of(Row row)
@@ -218,7 +218,7 @@ constexpr bool RowsHoldTheBoxesAndLabels()
     for (const RowControls& row : RowTable) {
         if (Table[row.input].kind != Kind::Input || Table[row.result].kind != Kind::Result ||
             Table[row.inputUnit].kind != Kind::Label || Table[row.equals].kind != Kind::Label ||
-            Table[row.resultUnit].kind != Kind::Label || row.rule == nullptr) {
+            Table[row.resultUnit].kind != Kind::Label) {
             return false;
         }
     }

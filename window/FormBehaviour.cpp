@@ -4,7 +4,7 @@ namespace {
 
 ConversionRow wire(Controls::Row row, WindowView& view, ClipboardText& clipboard)
 {
-    return {view.input(row), view.result(row), *Controls::Of(row).rule, clipboard};
+    return {view.input(row), view.result(row), Controls::Of(row).rule, clipboard};
 }
 
 } // namespace
