@@ -5,9 +5,12 @@
 #include "window/WindowView.h"
 
 #include <array>
+#include <chrono>
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 // A text box in memory that shows so many characters, for testing window/
 // without a window. The caret stands at the end of the selection.
@@ -67,11 +70,18 @@ public:
     TextBox& result(Row row) override { return results.at(static_cast<std::size_t>(row)); }
     void focusInput(Row row) override { focused = row; }
     void keepOnTop(bool on) override { onTop = on; }
+    void restartTypingPause(std::chrono::milliseconds pause) override { pausing = pause; }
+    void announce(Row row, std::u16string_view text) override
+    {
+        heard.push_back({row, std::u16string(text)});
+    }
     void end() override { ended = true; }
 
     std::array<FakeTextBox, Controls::RowCount> inputs{FakeTextBox(u"0", 8), FakeTextBox(u"0", 8)};
     std::array<FakeTextBox, Controls::RowCount> results{FakeTextBox(u"0"), FakeTextBox(u"0")};
     std::optional<Row> focused;
+    std::optional<std::chrono::milliseconds> pausing; // the last pause started
+    std::vector<std::pair<Row, std::u16string>> heard;
     bool onTop = false;
     bool ended = false;
 };

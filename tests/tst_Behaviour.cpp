@@ -40,6 +40,8 @@ private slots:
     void selectEntry();
     void window_data();
     void window();
+    void announcement_data();
+    void announcement();
     void fittingScale_data();
     void fittingScale();
     void resultShade_data();
@@ -202,35 +204,25 @@ FakeTextBox& boxNamed(FakeWindow& window, const QString& name)
                                                        : window.results.at(row);
 }
 
-} // namespace
-
-// The window's behaviour, through a fake of its view: a sequence of events
-// and what must follow. Steps: text:BOX:TEXT and caret:BOX:AT set up a box
-// as the user left it; shown; tab, clickfocus, program, back:INPUT (the
-// focus arrived); click:INPUT; enter, esc:CONTROL; exit; close; sessionend;
-// ontop; laidout.
-void TestBehaviour::window()
+// Runs a sequence of events; true if the last key went no further. Steps:
+// text:BOX:TEXT and caret:BOX:AT set up a box as the user left it;
+// change:INPUT:TEXT types it; shown; tab, clickfocus, program, back:INPUT
+// (the focus arrived); click:INPUT; enter, esc:CONTROL; exit; close;
+// sessionend; ontop; pause (typing paused); laidout.
+bool run(const QString& events, FakeWindow& window, FormBehaviour& behaviour)
 {
-    QFETCH(QString, events);
-    QFETCH(QString, control);
-    QFETCH(int, start);
-    QFETCH(int, length);
-    QFETCH(QString, focus);
-    QFETCH(bool, ended);
-    QFETCH(bool, onTop);
-    QFETCH(bool, taken);
-    QFETCH(QString, toolTip);
-
-    FakeWindow window;
-    FakeClipboard clipboard;
-    FormBehaviour behaviour(window, clipboard);
     bool lastTaken = false;
     for (const QString& step : events.split(u' ')) {
         const QStringList part = step.split(u':');
         const QString verb = part[0];
         const std::optional<Controls::Row> input =
             part.size() > 1 ? inputNamed(part[1]) : std::nullopt;
-        if (verb == u"text") {
+        if (verb == u"change") {
+            boxNamed(window, part[1]).setText(u16(part[2]));
+            behaviour.inputChanged(input.value(), u".");
+        } else if (verb == u"pause") {
+            behaviour.typingPaused();
+        } else if (verb == u"text") {
             boxNamed(window, part[1]).setText(u16(part[2]));
         } else if (verb == u"caret") {
             boxNamed(window, part[1]).setSelection(part[2].toInt(), 0);
@@ -258,9 +250,32 @@ void TestBehaviour::window()
         } else if (verb == u"laidout") {
             behaviour.laidOut();
         } else {
-            QFAIL(qPrintable(u"unknown step "_s + step));
+            qFatal("unknown step %s", qPrintable(step));
         }
     }
+    return lastTaken;
+}
+
+} // namespace
+
+// The window's behaviour, through a fake of its view: a sequence of events
+// (see run()) and what must follow.
+void TestBehaviour::window()
+{
+    QFETCH(QString, events);
+    QFETCH(QString, control);
+    QFETCH(int, start);
+    QFETCH(int, length);
+    QFETCH(QString, focus);
+    QFETCH(bool, ended);
+    QFETCH(bool, onTop);
+    QFETCH(bool, taken);
+    QFETCH(QString, toolTip);
+
+    FakeWindow window;
+    FakeClipboard clipboard;
+    FormBehaviour behaviour(window, clipboard);
+    const bool lastTaken = run(events, window, behaviour);
     const FakeTextBox& box = boxNamed(window, control);
     QCOMPARE(box.selectionStart, start);
     QCOMPARE(box.selectionLength, length);
@@ -270,6 +285,50 @@ void TestBehaviour::window()
     QCOMPARE(lastTaken, taken);
     QCOMPARE(q(box.toolTip), toolTip);
     QCOMPARE(clipboard.writes, 0); // none of it converts anything
+}
+
+void TestBehaviour::announcement_data()
+{
+    QTest::addColumn<QString>("events");    // see run()
+    QTest::addColumn<bool>("pauseStarted"); // a pause after typing was started
+    QTest::addColumn<QString>("heard");     // INPUT=TEXT for each announcement, joined by |
+
+    QTest::newRow("5 mil, then a pause: the result with its unit")
+        << u"change:Text3:5 pause"_s << true << u"Text3=0.127 mm"_s;
+    QTest::newRow("25.4 mm without a pause: the last result only")
+        << u"change:Text1:2 change:Text1:25 change:Text1:25. change:Text1:25.4 pause"_s << true
+        << u"Text1=1000.00 mil"_s;
+    QTest::newRow("a letter after it: nothing more")
+        << u"change:Text1:25.4 pause change:Text1:25.4x pause"_s << true << u"Text1=1000.00 mil"_s;
+    QTest::newRow("not a number: no pause, nothing heard")
+        << u"change:Text1:x pause"_s << false << QString();
+    QTest::newRow("each pause says the new result once")
+        << u"change:Text1:1 pause pause change:Text3:1 pause"_s << true
+        << u"Text1=39.37 mil|Text3=0.025 mm"_s;
+}
+
+// A screen reader hears a row's result, with its unit, once typing pauses.
+void TestBehaviour::announcement()
+{
+    QFETCH(QString, events);
+    QFETCH(bool, pauseStarted);
+    QFETCH(QString, heard);
+
+    FakeWindow window;
+    FakeClipboard clipboard;
+    FormBehaviour behaviour(window, clipboard);
+    run(events, window, behaviour);
+    QStringList said;
+    for (const auto& [row, text] : window.heard) {
+        const std::string_view input = Controls::Table[Controls::Of(row).input].name;
+        said << QString::fromLatin1(input.data(), static_cast<qsizetype>(input.size())) + u'=' +
+                    q(text);
+    }
+    QCOMPARE(said.join(u'|'), heard);
+    QCOMPARE(window.pausing.has_value(), pauseStarted);
+    if (pauseStarted) {
+        QCOMPARE(*window.pausing, AnnouncementPause);
+    }
 }
 
 void TestBehaviour::fittingScale_data()

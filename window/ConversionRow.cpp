@@ -15,12 +15,12 @@ ConversionRow::ConversionRow(TextBox& input, TextBox& result,
 {
 }
 
-void ConversionRow::onChange(std::u16string_view decimalPoint)
+bool ConversionRow::onChange(std::u16string_view decimalPoint)
 {
     const std::optional<std::u16string> result =
         Conversion::ConvertEntry(m_rule, m_input.text(), decimalPoint);
     if (!result) {
-        return; // not a number: the result and the clipboard stay as they are
+        return false; // not a number: the result and the clipboard stay as they are
     }
     m_result.setText(*result);
     // A box that was written shows the start of its text, never the tail:
@@ -30,6 +30,7 @@ void ConversionRow::onChange(std::u16string_view decimalPoint)
     // The clipboard gets the text as the result box holds it, never a copy
     // that could differ from what the user sees.
     m_clipboard.setText(m_result.text());
+    return true;
 }
 
 void ShowWholeTextInToolTip(TextBox& box)

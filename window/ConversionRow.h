@@ -15,8 +15,8 @@ public:
                   ClipboardText& clipboard);
 
     // Called for every change of the input's text, typed or not, with the
-    // user's decimal separator.
-    void onChange(std::u16string_view decimalPoint);
+    // user's decimal separator. True when it wrote a result.
+    bool onChange(std::u16string_view decimalPoint);
 
 private:
     TextBox& m_input;

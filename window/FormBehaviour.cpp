@@ -41,10 +41,27 @@ void FormBehaviour::inputClicked(Row row)
 }
 
 // Typing in the mm input converts its row: millimetres to mils, into the
-// row's result box and onto the clipboard (ConversionRow::onChange).
+// row's result box and onto the clipboard (ConversionRow::onChange). A
+// screen reader hears the result with its unit, as the row shows them, once
+// typing pauses: one result, not one per key.
 void FormBehaviour::inputChanged(Row row, std::u16string_view decimalPoint)
 {
-    m_rows[static_cast<std::size_t>(row)].onChange(decimalPoint);
+    if (!m_rows[static_cast<std::size_t>(row)].onChange(decimalPoint)) {
+        return;
+    }
+    m_announcement = m_view.result(row).text();
+    m_announcement += u' ';
+    m_announcement += Controls::Table[Controls::Of(row).resultUnit].caption;
+    m_announcedRow = row;
+    m_view.restartTypingPause(AnnouncementPause);
+}
+
+void FormBehaviour::typingPaused()
+{
+    if (!m_announcement.empty()) {
+        m_view.announce(m_announcedRow, m_announcement);
+        m_announcement.clear();
+    }
 }
 
 // Neither key ever presses the button or moves the focus elsewhere. Enter in

@@ -4,6 +4,7 @@
 #include "window/WindowView.h"
 
 #include <array>
+#include <chrono>
 #include <optional>
 #include <string_view>
 
@@ -52,6 +53,8 @@ public:
     void sessionEnding();
     // The window menu's "Keep on top" was chosen.
     void keepOnTopToggled();
+    // The pause after typing passed (WindowView::restartTypingPause).
+    void typingPaused();
     // The boxes' size or font changed: a result may fit now, or no longer.
     void laidOut();
 
@@ -59,4 +62,12 @@ private:
     WindowView& m_view;
     std::array<ConversionRow, Controls::RowCount> m_rows;
     bool m_onTop = false;
+    // The result a screen reader hears once typing pauses, and its row.
+    std::u16string m_announcement;
+    Row m_announcedRow = Row::Millimetres;
 };
+
+// How long typing must pause before a screen reader hears the result that
+// stands: longer than the gap between the keys of one number typed at an
+// ordinary pace (100 to 250 ms), short enough to seem an answer to it.
+inline constexpr std::chrono::milliseconds AnnouncementPause{400};

@@ -2,29 +2,36 @@
 """Reads the running program through AT-SPI, as a screen reader does: the
 tree, names, roles and states; then types 12 into the millimetre box with
 xdotool and reads the result, asks for the word at the end of the input's
-text, and follows Tab to the result box. Prints the condensed tree.
+text, and follows Tab to the result box. Prints the condensed tree. Then
+listens, as Orca does, to what the program announces while the user types
+in an input: each result once typing pauses, where Qt can announce (6.8 and
+later, ZANDREL_ANNOUNCES=1), and nothing where it cannot.
 
 Usage: atspi_check.py LANGUAGE, one of the rows of EXPECTED: what the
 program must say in the desktop language the test started it in."""
+import os
 import pathlib
 import subprocess
 import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent))
 from checks import check, summary, wait_for  # noqa: E402
 
-# Names of the millimetre box, the mils result box and the exit button; a
-# word of the input box's description; the result of 12 mm.
+# Names of the millimetre box, the mils result box, the exit button and the
+# mils box; a word of the input box's description; the result of 12 mm; the
+# decimal separator.
 EXPECTED = {
-    "en": ("Millimetres", "Mils result", "Exit", "clipboard", "472.44"),
-    "zh_TW": ("\u516c\u91d0", "mil \u63db\u7b97\u7d50\u679c", "\u96e2\u958b",
-              "\u526a\u8cbc\u7c3f", "472.44"),
+    "en": ("Millimetres", "Mils result", "Exit", "Mils", "clipboard", "472.44", "."),
+    "zh_TW": ("\u516c\u91d0", "mil \u63db\u7b97\u7d50\u679c", "\u96e2\u958b", "mil",
+              "\u526a\u8cbc\u7c3f", "472.44", "."),
     # No French translation: English, with the French decimal comma.
-    "fr": ("Millimetres", "Mils result", "Exit", "clipboard", "472,44"),
+    "fr": ("Millimetres", "Mils result", "Exit", "Mils", "clipboard", "472,44", ","),
 }
+heard = []
 
 
 def find_app():
@@ -56,13 +63,70 @@ def walk(node, depth=0, found=None):
     return found
 
 
+def editable_named(node, name):
+    """The editable box of that name; labels may share its name."""
+    if node.name == name and node.getState().contains(pyatspi.STATE_EDITABLE):
+        return node
+    return next((found for child in node if (found := editable_named(child, name))), None)
+
+
 def text_of(node):
     text = node.queryText()
     return text.getText(0, -1)
 
 
+def on_announcement(event):
+    heard.append(str(event.any_data))
+
+
+def listen(seconds, until=lambda: False):
+    """Lets AT-SPI deliver events for so many seconds, or until `until`."""
+    context = GLib.MainContext.default()
+    deadline = time.monotonic() + seconds
+    while not until() and time.monotonic() < deadline:
+        if not context.iteration(False):
+            time.sleep(0.01)
+
+
+def announcements(mm, mils_input, point):
+    """Three sequences: what a screen reader hears, and where the focus is."""
+    speaks = os.environ.get("ZANDREL_ANNOUNCES") == "1"
+    listen(1)  # whatever the earlier typing brought
+    heard.clear()
+    mils_input.queryComponent().grabFocus()
+    wait_for(lambda: mils_input.getState().contains(pyatspi.STATE_FOCUSED), 3)
+    subprocess.run(["xdotool", "type", "5"], check=True)
+    listen(3, lambda: heard)
+    listen(0.6)  # a second one would come by now
+    want = [f"0{point}127 mm"] if speaks else []
+    check(heard == want, f"5 mil: heard {heard}, want {want}")
+    check(mils_input.getState().contains(pyatspi.STATE_FOCUSED), "the focus stays in the mil box")
+
+    heard.clear()
+    mm.queryComponent().grabFocus()
+    wait_for(lambda: mm.getState().contains(pyatspi.STATE_FOCUSED), 3)
+    subprocess.run(["xdotool", "type", "--delay", "120", "25.4"], check=True)
+    last = f"1000{point}00 mil"
+    listen(3, lambda: heard and heard[-1] == last)
+    listen(0.6)
+    if speaks:
+        check(0 < len(heard) <= 2 and heard[-1] == last,
+              f"25.4 mm at 120 ms a key: heard {heard}, want at most two, the last '{last}'")
+    else:
+        check(heard == [], f"25.4 mm: heard {heard} where Qt cannot announce")
+    print(f"heard while typing 25.4: {heard}")
+
+    heard.clear()
+    subprocess.run(["xdotool", "type", "x"], check=True)
+    listen(1.5)
+    check(heard == [], f"x: heard {heard}, want nothing")
+
+
 def main():
-    mm_name, mils_name, exit_name, description_word, result = EXPECTED[sys.argv[1]]
+    mm_name, mils_name, exit_name, mils_input_name, description_word, result, point = \
+        EXPECTED[sys.argv[1]]
+    # Before anything is typed: Qt sends only the events somebody listens to.
+    pyatspi.Registry.registerEventListener(on_announcement, "object:announcement")
     app = find_app()
     check(app is not None, "the program is on the AT-SPI bus")
     if app is None:
@@ -100,6 +164,11 @@ def main():
     check(wait_for(lambda: mils.getState().contains(pyatspi.STATE_FOCUSED), 3), "Tab reaches the mils result")
     whole = mils.queryText()
     check(whole.getText(0, whole.characterCount) == result, "the result box reads the whole number")
+
+    mils_input = editable_named(app, mils_input_name)
+    check(mils_input is not None, "the mil box is named")
+    if mils_input is not None:
+        announcements(mm, mils_input, point)
 
     return summary()
 

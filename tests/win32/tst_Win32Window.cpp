@@ -2,6 +2,7 @@
 // be changed under it and the window read back: colour schemes, the message
 // font, a DPI change, what a screen reader hears, and Keep on top. Every
 // setting changed is restored.
+#include "runtime/win32/Notification.h"
 #include "window/Contrast.h"
 #include "window/FormDesign.h"
 #include "window/win32/ControlTexts.h"
@@ -42,6 +43,23 @@ void settle()
         }
     } while (MsgWaitForMultipleObjects(0, nullptr, FALSE, quiet, QS_ALLINPUT) != WAIT_TIMEOUT &&
              GetTickCount64() < deadline);
+}
+
+// Handles the window's messages until `done` or for `ms` at most; whether
+// `done` came true.
+template <typename Done>
+bool pumpUntil(Done done, DWORD ms)
+{
+    const ULONGLONG deadline = GetTickCount64() + ms;
+    while (!done() && GetTickCount64() < deadline) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+    return done();
 }
 
 // The first top-level window of this thread that `matches`.
@@ -399,6 +417,54 @@ void keepOnTop()
 
 // The user's app mode while the program runs, as Settings sets it and tells
 // every window; high contrast wins over it.
+std::vector<Runtime::Win32::Notification> heard;
+
+// What a screen reader hears while the user types, through the one place
+// the window raises its notifications: the result that stands once typing
+// pauses, with its unit, on the result box, superseding what came before,
+// while the focus stays in the input.
+void announcements()
+{
+    const auto system = Runtime::Win32::RaiseNotification;
+    Runtime::Win32::RaiseNotification = [](const Runtime::Win32::Notification& n) {
+        heard.push_back(n);
+        return true;
+    };
+    const auto type = [](Controls::Index box, std::wstring_view keys, DWORD gap) {
+        SetFocus(control(box));
+        settle();
+        SetWindowTextW(control(box), L"");
+        for (const wchar_t key : keys) {
+            SendMessageW(control(box), WM_CHAR, key, 0);
+            pumpUntil([] { return false; }, gap);
+        }
+    };
+    const auto last = [] { return heard.empty() ? std::wstring() : heard.back().text; };
+
+    type(Controls::Text3, L"5", 0);
+    pumpUntil([] { return !heard.empty(); }, 2000);
+    check(heard.size() == 1 && last() == L"0.127 mm", "5 mil: one announcement of 0.127 mm");
+    check(!heard.empty() && heard[0].control == control(Controls::Text4) &&
+              heard[0].kind == Runtime::Win32::NotificationKindActionCompleted &&
+              heard[0].processing == Runtime::Win32::NotificationProcessingMostRecent,
+          "raised on the result box, as a completed action, the most recent only");
+    check(GetFocus() == control(Controls::Text3), "the focus stays in the mil input");
+
+    heard.clear();
+    type(Controls::Text1, L"25.4", 120);
+    pumpUntil([&last] { return last() == L"1000.00 mil"; }, 2000);
+    pumpUntil([] { return false; }, 600); // anything further would come by now
+    check(!heard.empty() && heard.size() <= 2 && last() == L"1000.00 mil",
+          "25.4 mm at 120 ms a key: at most two announcements, the last 1000.00 mil; heard " +
+              std::to_string(heard.size()));
+
+    heard.clear();
+    type(Controls::Text1, L"x", 0);
+    pumpUntil([] { return !heard.empty(); }, 1000);
+    check(heard.empty(), "x: nothing announced");
+    Runtime::Win32::RaiseNotification = system;
+}
+
 void appMode()
 {
     const auto tell = [](DWORD light) {
@@ -487,6 +553,7 @@ int main(int argc, char** argv)
         toolTipFollowsTheFont();
         dpiChange();
         keepOnTop();
+        announcements();
         appMode();
     }
     // The session ending ends the program: the window goes.

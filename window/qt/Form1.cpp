@@ -11,6 +11,10 @@
 #include "window/qt/ResultBox.h"
 #include "ZandrelVersion.h"
 
+#include <QAccessible>
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+#include <QAccessibleAnnouncementEvent>
+#endif
 #include <QCloseEvent>
 #include <QFrame>
 #include <QIcon>
@@ -221,6 +225,9 @@ void Form1::connectEvents()
     }
     connect(static_cast<QPushButton*>(m_controls[Controls::ExitButton]), &QPushButton::clicked,
             this, EventProcedure([this] { m_behaviour->exitPressed(); }));
+    m_typingPause.setSingleShot(true);
+    connect(&m_typingPause, &QTimer::timeout, this,
+            EventProcedure([this] { m_behaviour->typingPaused(); }));
 }
 
 std::optional<Controls::Row> Form1::inputRow(const QObject* object) const
@@ -281,6 +288,23 @@ void Form1::keepOnTop(bool on)
 {
     setWindowFlag(Qt::WindowStaysOnTopHint, on);
     show();
+}
+
+void Form1::restartTypingPause(std::chrono::milliseconds pause)
+{
+    m_typingPause.start(pause);
+}
+
+// Qt's AT-SPI bridge sends it as object:announcement, politely; before Qt 6.8
+// there is no way to be heard without taking the focus.
+void Form1::announce(Row /*row*/, std::u16string_view text)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent event(this, Runtime::ToQString(text));
+    QAccessible::updateAccessibility(&event);
+#else
+    Q_UNUSED(text)
+#endif
 }
 
 void Form1::end()

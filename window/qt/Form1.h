@@ -7,6 +7,8 @@
 #include "window/qt/SystemClipboard.h"
 #include "window/WindowView.h"
 
+#include <QTimer>
+
 #include <array>
 #include <memory>
 #include <optional>
@@ -37,6 +39,8 @@ private:
     TextBox& result(Row row) override;
     void focusInput(Row row) override;
     void keepOnTop(bool on) override;
+    void restartTypingPause(std::chrono::milliseconds pause) override;
+    void announce(Row row, std::u16string_view text) override;
     void end() override;
 
     void createControls();
@@ -55,6 +59,7 @@ private:
     std::array<std::unique_ptr<LineEditBox>, Controls::RowCount> m_inputs;
     std::array<std::unique_ptr<LineEditBox>, Controls::RowCount> m_results;
     SystemClipboard m_clipboard;
+    QTimer m_typingPause;
     std::optional<FormBehaviour> m_behaviour;
     bool m_iconSet = false;
     bool m_adaptPending = false;

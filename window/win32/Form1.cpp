@@ -3,6 +3,7 @@
 #include "runtime/win32/AppMode.h"
 #include "runtime/win32/Dpi.h"
 #include "runtime/win32/Locale.h"
+#include "runtime/win32/Notification.h"
 #include "window/win32/ControlTexts.h"
 
 #include <commctrl.h>
@@ -275,6 +276,19 @@ void Form1::keepOnTop(bool on)
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     CheckMenuItem(GetSystemMenu(m_window, FALSE), KeepOnTopCommand,
                   static_cast<UINT>(MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED)));
+}
+
+// Setting a timer again restarts it.
+void Form1::restartTypingPause(std::chrono::milliseconds pause)
+{
+    SetTimer(m_window, TypingPauseTimer, static_cast<UINT>(pause.count()), nullptr);
+}
+
+// Raised on the row's result box, whose text it is.
+void Form1::announce(Row row, std::u16string_view text)
+{
+    Runtime::Win32::Notify(m_controls[Controls::Of(row).result],
+                           std::wstring(text.begin(), text.end()));
 }
 
 // The program ends when its window is gone (WM_DESTROY), with status 0.

@@ -43,6 +43,7 @@ private:
     static constexpr UINT EnteredMessage = WM_APP + 1;
     static constexpr UINT_PTR FinishTimer = 1;
     static constexpr UINT_PTR ClipboardTimer = 2;
+    static constexpr UINT_PTR TypingPauseTimer = 3;
     // How long a result still waiting for the clipboard holds up the end.
     static constexpr DWORD ClipboardFlushMilliseconds = 1000;
 
@@ -50,6 +51,8 @@ private:
     TextBox& result(Row row) override;
     void focusInput(Row row) override;
     void keepOnTop(bool on) override;
+    void restartTypingPause(std::chrono::milliseconds pause) override;
+    void announce(Row row, std::u16string_view text) override;
     void end() override;
 
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -148,6 +148,11 @@ bool Form1::onTimer(WPARAM timer)
         m_clipboardWriter.retry();
         return true;
     }
+    if (timer == TypingPauseTimer) {
+        KillTimer(m_window, TypingPauseTimer);
+        m_behaviour->typingPaused();
+        return true;
+    }
     return false;
 }
 
