@@ -63,6 +63,28 @@ function(zandrel_add_qtest name)
         TIMEOUT 120)
 endfunction()
 
+# Unsets, for every test of the calling folder, what a desktop session
+# exports that the program, Qt, GTK's portal or Wine would read: its buses,
+# its displays, its desktop's name, theme and scale, accessibility switches.
+function(zandrel_isolate_tests)
+    set(desktop DBUS_SESSION_BUS_ADDRESS DBUS_STARTER_ADDRESS DBUS_STARTER_BUS_TYPE
+        AT_SPI_BUS_ADDRESS DISPLAY WAYLAND_DISPLAY XAUTHORITY XDG_SESSION_TYPE
+        XDG_CURRENT_DESKTOP XDG_SESSION_DESKTOP DESKTOP_SESSION GNOME_DESKTOP_SESSION_ID
+        KDE_FULL_SESSION KDE_SESSION_VERSION GTK_THEME GTK_MODULES GSETTINGS_BACKEND
+        QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
+        QT_AUTO_SCREEN_SCALE_FACTOR QT_ENABLE_HIGHDPI_SCALING QT_FONT_DPI QT_ACCESSIBILITY
+        QT_LINUX_ACCESSIBILITY_ALWAYS_ON QT_WAYLAND_DECORATION XDG_ACTIVATION_TOKEN
+        DESKTOP_STARTUP_ID SESSION_MANAGER)
+    set(changes "XDG_RUNTIME_DIR=set:${ZANDREL_TEST_RUNTIME_DIR}")
+    foreach(variable IN LISTS desktop)
+        list(APPEND changes "${variable}=unset:")
+    endforeach()
+    get_property(tests DIRECTORY PROPERTY TESTS)
+    foreach(test IN LISTS tests)
+        set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT_MODIFICATION ${changes})
+    endforeach()
+endfunction()
+
 function(zandrel_add_format_target)
     find_program(CLANG_FORMAT_EXECUTABLE NAMES clang-format clang-format-14)
     if(NOT CLANG_FORMAT_EXECUTABLE)

@@ -470,6 +470,20 @@ void TestBehaviour::darkScheme_data()
     QTest::newRow("a selection apart from its box")
         << d.highlight << d.base << Contrast::MinimumShadeRatio;
     QTest::newRow("the button's edge on the window") << d.buttonBorder << d.window << 3.0;
+    // High contrast: every text, the edges and a selection at 15:1 at least.
+    for (const bool dark : {true, false}) {
+        const ColourScheme::Scheme& h = ColourScheme::HighContrast(
+            dark ? ColourScheme::Preference::PreferDark : ColourScheme::Preference::NoPreference);
+        const char* const name = dark ? "high contrast, dark" : "high contrast, light";
+        const double high = 15.0;
+        QTest::addRow("%s: labels", name) << h.windowText << h.window << high;
+        QTest::addRow("%s: boxes", name) << h.text << h.base << high;
+        QTest::addRow("%s: the button", name) << h.buttonText << h.button << high;
+        QTest::addRow("%s: edges", name) << h.buttonBorder << h.window << high;
+        QTest::addRow("%s: selected text", name) << h.highlightedText << h.highlight << high;
+        QTest::addRow("%s: a selection on its box", name) << h.highlight << h.base << high;
+        QTest::addRow("%s: tooltips", name) << h.toolTipText << h.toolTip << high;
+    }
 }
 
 // Every text of the dark scheme readable (WCAG AA), and what must stand

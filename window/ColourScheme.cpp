@@ -20,6 +20,11 @@ bool TakesDark(Preference preference, const Desktop& desktop)
            window >= LightLuminance && window >= Contrast::RelativeLuminance(desktop.windowText);
 }
 
+const Scheme& HighContrast(Preference preference)
+{
+    return preference == Preference::PreferDark ? HighContrastDark : HighContrastLight;
+}
+
 Contrast::Theme ThemeOf(const Scheme& scheme)
 {
     return {.boxBackground = scheme.base, .boxText = scheme.text, .lightShade = scheme.lightShade};

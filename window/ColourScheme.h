@@ -41,6 +41,39 @@ inline constexpr Scheme Dark{
     .toolTipText = {240, 240, 240},
 };
 
+// Black and white only, as GNOME's and Windows' high-contrast themes are:
+// white on black when the user also prefers dark, black on white otherwise.
+// Every text is 21:1; the result boxes stand apart by their edge, not by a
+// shade, and a selection inverts its text.
+inline constexpr Scheme HighContrastDark{
+    .window = {0, 0, 0},
+    .windowText = {255, 255, 255},
+    .base = {0, 0, 0},
+    .text = {255, 255, 255},
+    .lightShade = {0, 0, 0},
+    .button = {0, 0, 0},
+    .buttonText = {255, 255, 255},
+    .buttonBorder = {255, 255, 255},
+    .highlight = {255, 255, 255},
+    .highlightedText = {0, 0, 0},
+    .toolTip = {0, 0, 0},
+    .toolTipText = {255, 255, 255},
+};
+inline constexpr Scheme HighContrastLight{
+    .window = {255, 255, 255},
+    .windowText = {0, 0, 0},
+    .base = {255, 255, 255},
+    .text = {0, 0, 0},
+    .lightShade = {255, 255, 255},
+    .button = {255, 255, 255},
+    .buttonText = {0, 0, 0},
+    .buttonBorder = {0, 0, 0},
+    .highlight = {0, 0, 0},
+    .highlightedText = {255, 255, 255},
+    .toolTip = {255, 255, 255},
+    .toolTipText = {0, 0, 0},
+};
+
 // What the user told the desktop: the portal's color-scheme on Linux
 // (0, 1, 2), the app mode on Windows.
 enum class Preference { NoPreference, PreferDark, PreferLight };
@@ -58,6 +91,10 @@ struct Desktop {
 // high contrast is on, its colours tell: black on white is a high-contrast
 // theme's.
 [[nodiscard]] bool TakesDark(Preference preference, const Desktop& desktop);
+
+// The scheme the window is drawn in when the user asked the desktop for high
+// contrast: that wins over the rest, as it does on Windows.
+[[nodiscard]] const Scheme& HighContrast(Preference preference);
 
 // The theme that the result shade is worked out from, in a scheme.
 [[nodiscard]] Contrast::Theme ThemeOf(const Scheme& scheme);

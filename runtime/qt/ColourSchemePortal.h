@@ -7,11 +7,15 @@ class QDBusVariant;
 
 namespace Runtime {
 
-// The colour scheme the user chose on the desktop, as the desktop portal
-// tells every program: org.freedesktop.appearance color-scheme, 0 for no
-// preference, 1 for dark, 2 for light (GNOME's Settings, Appearance). Asked
-// once without waiting for the answer, then followed while the program runs.
-// Without a session bus, or a portal on it, nothing is ever told.
+// The appearance the user chose on the desktop, as the desktop portal tells
+// every program (org.freedesktop.appearance): color-scheme, 0 for no
+// preference, 1 for dark, 2 for light (GNOME's Settings, Appearance); and
+// contrast, 0 for normal, 1 for high (Settings, Accessibility, High
+// Contrast; portals before 1.18 do not know it). Each is asked once without
+// waiting for the answer, then followed while the program runs. Only a
+// uint32 of a known value counts; anything else changes nothing, and an
+// answer that comes after a newer signal is old news. Without a session bus,
+// or a portal on it, nothing is ever told.
 class ColourSchemePortal : public QObject
 {
     Q_OBJECT
@@ -22,13 +26,21 @@ public:
 signals:
     // The first answer, and every change after it.
     void schemeChanged(uint scheme);
+    void contrastChanged(uint contrast);
 
 private slots:
     void onSettingChanged(const QString& group, const QString& key, const QDBusVariant& value);
 
 private:
-    void ask(const QString& method);
-    void onAnswer(QDBusPendingCallWatcher* call, const QString& method);
+    enum Setting { Scheme, Contrast, SettingCount };
+
+    void ask(Setting setting, const QString& method);
+    void onAnswer(QDBusPendingCallWatcher* call, Setting setting, const QString& method);
+    // Tells a well-formed value on; false for anything else.
+    bool tell(Setting setting, const QVariant& value);
+
+    // A signal has told the setting since the program asked.
+    bool m_signalled[SettingCount] = {false, false};
 };
 
 } // namespace Runtime

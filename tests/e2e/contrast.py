@@ -2,9 +2,11 @@
 """Reads a picture of the window's client area, as the user sees it, against
 the design: whether it is dark or light, and whether every box, label and the
 button keep their text readable (4.5:1, WCAG AA) and the result boxes stand
-apart from the input boxes. Prints each ratio it measured.
+apart from the input boxes. In high contrast (high-dark, high-light) every
+text is at least 15:1, and the results stand apart by their edge: dotted
+where the inputs' is solid. Prints each ratio it measured.
 
-Usage: contrast.py PICTURE DESIGN.tsv dark|light"""
+Usage: contrast.py PICTURE DESIGN.tsv dark|light|high-dark|high-light"""
 import collections
 import pathlib
 import subprocess
@@ -14,6 +16,7 @@ sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent))
 from checks import check, summary  # noqa: E402
 
 TEXT = 4.5   # WCAG AA for normal text
+HIGH_TEXT = 15.0  # what high contrast asks of every text
 APART = 1.2  # the result shade's rule asks 1.25 of the colours it was given
 INSET = 4    # pixels kept off a control's edges: frames, focus rings
 
@@ -52,6 +55,9 @@ def design(path):
 
 def main():
     picture, table, want = sys.argv[1], sys.argv[2], sys.argv[3]
+    high = want.startswith("high-")
+    want = want.removeprefix("high-")
+    least = HIGH_TEXT if high else TEXT
     controls = design(table)
     width, height, rows = pixels(picture)
     scale = width / controls["Form1"][3]
@@ -83,7 +89,22 @@ def main():
         backgrounds[name] = background
         measured = ratio(background, text)
         print(f"{name}: text {text} on {background}: {measured:.2f}:1")
-        check(measured >= TEXT, f"{name}: text {measured:.2f}:1 on its background")
+        check(measured >= least, f"{name}: text {measured:.2f}:1 on its background")
+    if high:
+        def edge(name):
+            """How much of the box's top edge is drawn (3:1 on the window, which a
+            dot keeps), in the row that has most."""
+            _kind, left, top, w, _h = controls[name]
+            x0, x1 = int(left * scale) + INSET, int((left + w) * scale) - INSET
+            y = int(top * scale)
+            return max(sum(ratio(rows[row][x], window) >= 3 for x in range(x0, x1))
+                       / (x1 - x0) for row in range(max(y - 2, 0), min(y + 3, height)))
+        for result, entry in (("Text2", "Text1"), ("Text4", "Text3")):
+            drawn = {name: edge(name) for name in (result, entry)}
+            print(f"edges drawn: {result} {drawn[result]:.2f}, {entry} {drawn[entry]:.2f}")
+            check(drawn[entry] > 0.9 and 0.2 < drawn[result] < 0.8,
+                  f"{result}'s edge is dotted where {entry}'s is solid: {drawn}")
+        return summary()
     for result, entry in (("Text2", "Text1"), ("Text4", "Text3")):
         apart = ratio(backgrounds[result], backgrounds[entry])
         print(f"{result} against {entry}: {apart:.2f}:1")

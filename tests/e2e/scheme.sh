@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # The window's colours follow the desktop's, on GNOME's terms: its dark style
-# through the real desktop portal, at start and while running; a portal that
-# answers late, and none at all; a dark GTK theme chosen by name. Dark or
-# light, every text stays readable and the results stand apart. Run through
-# scripts/with-xvfb.sh. Usage: scheme.sh PATH/TO/zandrel
+# and high contrast through the real desktop portal, started before the
+# program as on a desktop, at start and while running; a portal of the
+# test's own that answers late, asks for high contrast, or sends malformed
+# values; none at all; a dark GTK theme chosen by name. Dark, light or high
+# contrast, every text stays readable and the results stand apart. Run
+# through scripts/with-xvfb.sh. Usage: scheme.sh PATH/TO/zandrel
 set -uo pipefail
 zandrel=$1
 here=$(cd "$(dirname "$0")" && pwd)
@@ -15,13 +17,39 @@ trap 'rm -rf "$work"' EXIT
 channel() { local c; c=$(pixel Label1 -20); echo $((16#${c:1:2})); }
 dark() { (($(channel) < 64)); }
 light() { (($(channel) > 192)); }
+black() { [[ "$(pixel Label1 -20)" == "#000000" ]]; }
+white() { [[ "$(pixel Label1 -20)" == "#FFFFFF" ]]; }
 
+# The test's own portal in the background: its lines on PORTAL[0].
+portal() {
+    coproc PORTAL { /usr/bin/python3 "$here/fake_portal.py" "$@"; }
+    portal_says ready || { fail "the test's portal did not start"; exit 1; }
+}
+portal_says() {
+    local line
+    while read -r -t 10 line <&"${PORTAL[0]}"; do
+        [[ "$line" == "$1" ]] && return 0
+    done
+    return 1
+}
+# Sends SettingChanged GROUP KEY TYPE VALUE.
+signal() { echo "$*" >&"${PORTAL[1]}" && portal_says sent || fail "the portal did not send $*"; }
+converts() {
+    xdotool key Return type --delay 20 5 # Enter selects the input's number: 5 replaces it
+    expect_clipboard 0.127 "$1: still converting"
+}
+
+# Starts the program; returns once READY (by default: it takes keys, its
+# boxes drawn apart from the window).
 start() {
     "$zandrel" &
     pid=$!
     wid=$("$scripts/wait-active-window.sh" zandrel 10) &&
-        wait_for 10 ready_for_keys || { fail "window did not take keys"; kill "$pid"; return 1; }
+        wait_for 10 "${1:-ready_for_keys}" || { fail "window did not take keys"; kill "$pid"; return 1; }
 }
+# In high contrast the boxes are as black as the window: the focus, and the
+# black, tell that it is up.
+black_with_focus() { [[ "$(xdotool getwindowfocus 2>/dev/null)" == "$wid" ]] && black; }
 stop() {
     kill "$pid"
     wait "$pid" 2>/dev/null
@@ -38,7 +66,16 @@ if [[ "${1:-}" == --session ]]; then
     zandrel=$1
     case $2 in
     gnome)
-        echo "== GNOME's dark style, at start and while running"
+        echo "== GNOME's dark style, the portal and a screen reader's bus running first"
+        # As on a desktop: the portal has long been running, and Qt's
+        # accessibility bridge is on, as for a screen reader's user.
+        export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+        read_setting() {
+            gdbus call --session --dest org.freedesktop.portal.Desktop \
+                --object-path /org/freedesktop/portal/desktop \
+                --method org.freedesktop.portal.Settings.Read org.freedesktop.appearance "$1"
+        }
+        read_setting color-scheme >/dev/null || fail "the portal did not start"
         start || exit 1
         xdotool type --delay 20 5
         expect_clipboard 0.127 "5 at start"
@@ -49,13 +86,70 @@ if [[ "${1:-}" == --session ]]; then
         readable light "the default style while running"
         gsettings set org.gnome.desktop.interface color-scheme prefer-dark
         wait_for 1 dark && pass || fail "the dark style again: not dark within a second"
+        gsettings set org.gnome.desktop.a11y.interface high-contrast true
+        if read_setting contrast >/dev/null 2>&1; then
+            echo "== GNOME's high contrast, through a portal that knows it"
+            wait_for 2 black && pass || fail "high contrast: not black within two seconds"
+            readable high-dark "GNOME's high contrast, dark style"
+            gsettings set org.gnome.desktop.interface color-scheme default
+            wait_for 2 white && pass || fail "high contrast, default style: not white"
+            readable high-light "GNOME's high contrast, default style"
+            gsettings set org.gnome.desktop.a11y.interface high-contrast false
+            wait_for 2 light && ! white && pass || fail "high contrast off: not the light scheme"
+        else
+            echo "== GNOME's high contrast, through a portal that does not know it"
+            gsettings set org.gnome.desktop.a11y.interface high-contrast false
+            gsettings set org.gnome.desktop.interface color-scheme default
+            wait_for 2 light && ! white && pass || fail "a portal without contrast: not light"
+        fi
+        converts "after every change"
+        stop
+        ;;
+    high)
+        echo "== high contrast asked by the portal, with and without the dark style"
+        portal 0 color-scheme=1 contrast=1
+        start black_with_focus && pass || exit 1
+        readable high-dark "high contrast, dark style"
+        signal org.freedesktop.appearance color-scheme u 0
+        wait_for 2 white && pass || fail "high contrast, no preference: $(pixel Label1 -20)"
+        readable high-light "high contrast, no preference"
+        signal org.freedesktop.appearance contrast u 0
+        wait_for 2 light && ! white && pass || fail "high contrast off: $(pixel Label1 -20)"
+        converts "high contrast"
+        stop
+        ;;
+    malformed)
+        echo "== malformed values change nothing"
+        portal 0 color-scheme=1
+        start || exit 1
+        wait_for 5 dark || fail "dark at start"
+        signal org.freedesktop.appearance color-scheme s default
+        signal org.freedesktop.appearance color-scheme u 7
+        signal org.freedesktop.appearance contrast s 1
+        signal org.freedesktop.appearance other-key u 0
+        signal org.gnome.desktop.interface color-scheme u 0
+        # Signals arrive in order: high contrast, dark, shows that the
+        # preference for dark stood through all of the above.
+        signal org.freedesktop.appearance contrast u 1
+        wait_for 2 black && pass || fail "a malformed value changed the window: $(pixel Label1 -20)"
+        converts "malformed values"
+        stop
+        ;;
+    overtaken)
+        echo "== a late answer never overwrites a newer signal"
+        portal 3 color-scheme=1
+        start || exit 1
+        signal org.freedesktop.appearance color-scheme u 2
+        portal_says "answered color-scheme" || fail "the portal did not answer"
+        # The late answer (dark) came after the signal (light): light stands,
+        # as high contrast, light, shows.
+        signal org.freedesktop.appearance contrast u 1
+        wait_for 2 white && pass || fail "the late answer overwrote the signal: $(pixel Label1 -20)"
         stop
         ;;
     late)
         echo "== a portal that answers after three seconds"
-        coproc PORTAL { /usr/bin/python3 "$here/late_portal.py" 3; }
-        read -r -t 10 ready <&"${PORTAL[0]}"
-        [[ "${ready:-}" == ready ]] || { fail "the late portal did not start"; exit 1; }
+        portal 3 color-scheme=1
         asked=${EPOCHREALTIME/./}
         start || exit 1
         shown=${EPOCHREALTIME/./}
@@ -69,6 +163,7 @@ if [[ "${1:-}" == --session ]]; then
         echo "== no portal on the bus"
         start || exit 1
         light && pass || fail "no portal: the window is not light"
+        converts "no portal" # and no selection left to read as text
         readable light "no portal"
         stop
         ;;
@@ -94,7 +189,7 @@ cat >"$work/bus.conf" <<'CONF'
   </policy>
 </busconfig>
 CONF
-for case in late none; do
+for case in late high malformed overtaken none; do
     dbus-run-session --config-file="$work/bus.conf" -- "$0" --session "$zandrel" "$case" ||
         fail "$case"
 done

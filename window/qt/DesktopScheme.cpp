@@ -10,28 +10,43 @@
 
 namespace {
 
+using namespace Qt::StringLiterals;
 using ColourScheme::Preference;
 
-QPalette darkPalette()
+// High contrast in two colours: a style sheet holds them for every control,
+// which a palette alone cannot do once edges are drawn by one. The edges are
+// solid around the inputs and the button, dotted around the results, twice
+// as thick where the focus is; a selection inverts its text.
+QString highContrastSheet(const ColourScheme::Scheme& scheme)
 {
-    const ColourScheme::Scheme& dark = ColourScheme::Dark;
-    QPalette palette(ToQColor(dark.button), ToQColor(dark.window));
-    palette.setColor(QPalette::WindowText, ToQColor(dark.windowText));
-    palette.setColor(QPalette::Base, ToQColor(dark.base));
-    palette.setColor(QPalette::AlternateBase, ToQColor(dark.base));
-    palette.setColor(QPalette::Text, ToQColor(dark.text));
-    palette.setColor(QPalette::PlaceholderText, ToQColor(dark.buttonBorder));
-    palette.setColor(QPalette::Button, ToQColor(dark.button));
-    palette.setColor(QPalette::ButtonText, ToQColor(dark.buttonText));
-    palette.setColor(QPalette::Light, ToQColor(dark.buttonBorder));
-    palette.setColor(QPalette::Midlight, ToQColor(dark.lightShade));
-    palette.setColor(QPalette::Highlight, ToQColor(dark.highlight));
-    palette.setColor(QPalette::HighlightedText, ToQColor(dark.highlightedText));
-    palette.setColor(QPalette::ToolTipBase, ToQColor(dark.toolTip));
-    palette.setColor(QPalette::ToolTipText, ToQColor(dark.toolTipText));
-    palette.setColor(QPalette::Disabled, QPalette::Text, ToQColor(dark.buttonBorder));
-    palette.setColor(QPalette::Disabled, QPalette::WindowText, ToQColor(dark.buttonBorder));
-    palette.setColor(QPalette::Disabled, QPalette::ButtonText, ToQColor(dark.buttonBorder));
+    const QString text = ToQColor(scheme.text).name();
+    const QString base = ToQColor(scheme.base).name();
+    return u"QWidget { color: "_s + text + u"; background: "_s + base + u"; selection-color: "_s +
+           base + u"; selection-background-color: "_s + text +
+           u"; } QLineEdit, QPushButton { border: 1px solid "_s + text +
+           u"; padding: 1px 2px; } QLineEdit[readOnly=\"true\"] { border-style: dotted; }"
+           u" QLineEdit:focus, QPushButton:focus { border-width: 2px; padding: 0px 1px; }"_s;
+}
+
+QPalette paletteOf(const ColourScheme::Scheme& scheme)
+{
+    QPalette palette(ToQColor(scheme.button), ToQColor(scheme.window));
+    palette.setColor(QPalette::WindowText, ToQColor(scheme.windowText));
+    palette.setColor(QPalette::Base, ToQColor(scheme.base));
+    palette.setColor(QPalette::AlternateBase, ToQColor(scheme.base));
+    palette.setColor(QPalette::Text, ToQColor(scheme.text));
+    palette.setColor(QPalette::PlaceholderText, ToQColor(scheme.buttonBorder));
+    palette.setColor(QPalette::Button, ToQColor(scheme.button));
+    palette.setColor(QPalette::ButtonText, ToQColor(scheme.buttonText));
+    palette.setColor(QPalette::Light, ToQColor(scheme.buttonBorder));
+    palette.setColor(QPalette::Midlight, ToQColor(scheme.lightShade));
+    palette.setColor(QPalette::Highlight, ToQColor(scheme.highlight));
+    palette.setColor(QPalette::HighlightedText, ToQColor(scheme.highlightedText));
+    palette.setColor(QPalette::ToolTipBase, ToQColor(scheme.toolTip));
+    palette.setColor(QPalette::ToolTipText, ToQColor(scheme.toolTipText));
+    palette.setColor(QPalette::Disabled, QPalette::Text, ToQColor(scheme.buttonBorder));
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, ToQColor(scheme.buttonBorder));
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, ToQColor(scheme.buttonBorder));
     return palette;
 }
 
@@ -58,6 +73,10 @@ DesktopScheme::DesktopScheme(QWidget* window)
         m_preference = preference(scheme);
         follow();
     });
+    connect(portal, &Runtime::ColourSchemePortal::contrastChanged, this, [this](uint contrast) {
+        m_highContrast = contrast == 1;
+        follow();
+    });
     window->installEventFilter(this);
 }
 
@@ -75,17 +94,26 @@ void DesktopScheme::follow()
     // The application's palette is the platform's: the dark one is the
     // window's own, over it.
     const QPalette platform = QApplication::palette();
-    // Qt does not tell whether the desktop's high contrast is on: its
-    // colours do.
     const bool dark = ColourScheme::TakesDark(
         m_preference, {.window = ToRgb(platform.color(QPalette::Window)),
                        .windowText = ToRgb(platform.color(QPalette::WindowText)),
-                       .highContrast = false});
-    if (dark == m_dark) {
+                       .highContrast = m_highContrast});
+    const ColourScheme::Scheme* scheme = m_highContrast ? &ColourScheme::HighContrast(m_preference)
+                                         : dark         ? &ColourScheme::Dark
+                                                        : nullptr;
+    if (scheme == m_scheme) {
         return;
     }
-    m_dark = dark;
+    m_scheme = scheme;
+    // A style sheet hands back, as it goes, the palette it found: it goes
+    // before the new palette comes, and comes after it.
+    if (!m_highContrast) {
+        m_window->setStyleSheet(QString());
+    }
     // An empty palette takes every colour from the platform again.
-    m_window->setPalette(dark ? darkPalette() : QPalette());
-    QToolTip::setPalette(dark ? darkPalette() : platform);
+    m_window->setPalette(scheme ? paletteOf(*scheme) : QPalette());
+    QToolTip::setPalette(scheme ? paletteOf(*scheme) : platform);
+    if (m_highContrast) {
+        m_window->setStyleSheet(highContrastSheet(*scheme));
+    }
 }

@@ -9,7 +9,9 @@ class QWidget;
 // Draws a window in the dark scheme while the user prefers a dark desktop
 // (the desktop portal's colour scheme) and the platform's palette is the
 // light one it would otherwise show; a palette the platform chose itself (a
-// dark theme, a KDE colour scheme, high contrast) stands. Its tooltips too.
+// dark theme, a KDE colour scheme, high contrast) stands. While the user
+// asks the portal for high contrast, the window is black and white instead,
+// its boxes and button edged in the text's colour. Its tooltips too.
 class DesktopScheme : public QObject
 {
     Q_OBJECT
@@ -25,5 +27,7 @@ private:
 
     QWidget* m_window;
     ColourScheme::Preference m_preference = ColourScheme::Preference::NoPreference;
-    bool m_dark = false;
+    bool m_highContrast = false;
+    // The scheme the window is drawn in; none: the platform's.
+    const ColourScheme::Scheme* m_scheme = nullptr;
 };

@@ -1,0 +1,78 @@
+#!/usr/bin/python3
+"""A desktop portal of the test's own, on a private session bus. It owns the
+portal's name and answers org.freedesktop.appearance's color-scheme and
+contrast with the values given, after DELAY seconds, as a portal still
+starting would; a key given no value is unknown, as on portals that predate
+it. It prints "ready" once it owns the name and "answered KEY" after each
+answer; each line read from standard input, "GROUP KEY TYPE VALUE" (TYPE a
+D-Bus type such as u or s), is sent as SettingChanged, then "sent" printed.
+
+Usage: fake_portal.py DELAY [color-scheme=N] [contrast=N]"""
+import sys
+import threading
+
+import gi
+
+gi.require_version("Gio", "2.0")
+from gi.repository import Gio, GLib  # noqa: E402
+
+PATH = "/org/freedesktop/portal/desktop"
+INTERFACE = "org.freedesktop.portal.Settings"
+SETTINGS = f"""<node><interface name="{INTERFACE}">
+<method name="Read"><arg type="s" direction="in"/><arg type="s" direction="in"/>
+<arg type="v" direction="out"/></method>
+<method name="ReadOne"><arg type="s" direction="in"/><arg type="s" direction="in"/>
+<arg type="v" direction="out"/></method>
+<signal name="SettingChanged"><arg type="s"/><arg type="s"/><arg type="v"/></signal>
+</interface></node>"""
+
+
+def main():
+    delay_ms = int(float(sys.argv[1]) * 1000)
+    values = dict(arg.split("=") for arg in sys.argv[2:])
+    loop = GLib.MainLoop()
+    bus = []
+
+    def call(_connection, _sender, _path, _interface, method, args, invocation):
+        group, key = tuple(args)
+
+        def answer():
+            value = GLib.Variant("u", int(values[key]))
+            if method == "Read":  # a variant in a variant, as the real one answers
+                value = GLib.Variant("v", value)
+            invocation.return_value(GLib.Variant("(v)", (value,)))
+            print(f"answered {key}", flush=True)
+            return False
+        if group == "org.freedesktop.appearance" and key in values:
+            GLib.timeout_add(delay_ms, answer)
+        else:
+            invocation.return_dbus_error("org.freedesktop.portal.Error.NotFound", "no such setting")
+
+    def send(line):
+        group, key, kind, text = line.split()
+        value = GLib.Variant(kind, int(text) if kind in "uiqnxt" else text)
+        bus[0].emit_signal(None, PATH, INTERFACE, "SettingChanged",
+                           GLib.Variant("(ssv)", (group, key, value)))
+        bus[0].flush_sync(None)
+        print("sent", flush=True)
+        return False
+
+    def commands():
+        for line in sys.stdin:
+            if line.strip():
+                GLib.idle_add(send, line)
+
+    def acquired(connection, _name):
+        info = Gio.DBusNodeInfo.new_for_xml(SETTINGS).interfaces[0]
+        connection.register_object(PATH, info, call, None, None)
+        bus.append(connection)
+        threading.Thread(target=commands, daemon=True).start()
+        print("ready", flush=True)
+
+    Gio.bus_own_name(Gio.BusType.SESSION, "org.freedesktop.portal.Desktop",
+                     Gio.BusNameOwnerFlags.NONE, None, acquired, lambda *_: loop.quit())
+    loop.run()
+
+
+if __name__ == "__main__":
+    main()
