@@ -65,7 +65,9 @@ endfunction()
 
 # Unsets, for every test of the calling folder, what a desktop session
 # exports that the program, Qt, GTK's portal or Wine would read: its buses,
-# its displays, its desktop's name, theme and scale, accessibility switches.
+# its displays, its desktop's name, theme and scale, accessibility switches;
+# and the marks of the project's own sessions, so that a test run from inside
+# one makes its own.
 function(zandrel_isolate_tests)
     set(desktop DBUS_SESSION_BUS_ADDRESS DBUS_STARTER_ADDRESS DBUS_STARTER_BUS_TYPE
         AT_SPI_BUS_ADDRESS DISPLAY WAYLAND_DISPLAY XAUTHORITY XDG_SESSION_TYPE
@@ -74,7 +76,7 @@ function(zandrel_isolate_tests)
         QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
         QT_AUTO_SCREEN_SCALE_FACTOR QT_ENABLE_HIGHDPI_SCALING QT_FONT_DPI QT_ACCESSIBILITY
         QT_LINUX_ACCESSIBILITY_ALWAYS_ON QT_WAYLAND_DECORATION XDG_ACTIVATION_TOKEN
-        DESKTOP_STARTUP_ID SESSION_MANAGER)
+        DESKTOP_STARTUP_ID SESSION_MANAGER ZANDREL_GNOME_HOME ZANDREL_IN_SESSION)
     set(changes "XDG_RUNTIME_DIR=set:${ZANDREL_TEST_RUNTIME_DIR}")
     foreach(variable IN LISTS desktop)
         list(APPEND changes "${variable}=unset:")

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Takes the README's pictures of the window under Xvfb after typing 25.4 mm
 # and 3937 mil: as it comes, with a 14 pt desktop font, in a dark GTK theme,
-# in GNOME's dark style (through the real desktop portal), and the Windows
+# in GNOME's dark style (through the real desktop portal), in high contrast,
+# dark and light (through a portal of the tests' own, which Debian 12's
+# portal cannot be asked for), and the Windows
 # program under Wine, light and in the dark app mode, in English and, with
 # its window menu open, in Traditional Chinese. The font and the theme come
 # from the desktop, through Qt's GTK 3 platform theme, as they would on GNOME.
@@ -35,7 +37,10 @@ shoot() {
     # The same picture twice in a row (import's arguments): all is drawn.
     local shown="" now
     still() { now=$(import "$@" rgb:- | md5sum); [[ "$now" == "$shown" ]] || { shown=$now; false; }; }
-    wid=$("$here/wait-active-window.sh" "$class" 30) && wait_for 10 ready_for_keys || { kill "$pid"; exit 1; }
+    # In high contrast the boxes are as black as the window: the focus tells.
+    focused() { [[ "$(xdotool getwindowfocus 2>/dev/null)" == "$wid" ]]; }
+    wid=$("$here/wait-active-window.sh" "$class" 30) &&
+        wait_for 10 "${READY:-ready_for_keys}" || { kill "$pid"; exit 1; }
     xdotool type --delay 30 3937
     if [[ $# -gt 2 ]]; then
         # The Windows program's window menu, which another program opens for
@@ -71,6 +76,19 @@ GTK_THEME=Adwaita:dark QT_QPA_PLATFORMTHEME=gtk3 \
     "$here/with-xvfb.sh" bash -c "shoot $docs/zandrel-dark.png"
 COLOR_SCHEME=prefer-dark "$here/with-xvfb.sh" "$here/with-gnome-session.sh" \
     bash -c "shoot $docs/zandrel-gnome-dark.png"
+# SCHEME OUT: high contrast, asked by a portal of the tests' own on a bus of
+# the picture's own, with the colour scheme SCHEME (0, or 1 for dark).
+high_contrast() {
+    coproc PORTAL { /usr/bin/python3 "$here/../tests/e2e/fake_portal.py" 0 color-scheme="$1" contrast=1; }
+    read -r -t 10 _ <&"${PORTAL[0]}"
+    READY=focused shoot "$2"
+    kill "$PORTAL_PID"
+}
+export -f high_contrast
+for scheme in 1 0; do
+    out=$docs/zandrel-high-contrast$([[ $scheme == 1 ]] && echo -dark).png
+    "$here/with-xvfb.sh" dbus-run-session -- bash -c "high_contrast $scheme $out"
+done
 "$here/with-xvfb.sh" bash -c "shoot $docs/zandrel-windows.png $windows/zandrel.exe"
 APP_MODE_DARK=1 "$here/with-xvfb.sh" bash -c "shoot $docs/zandrel-windows-dark.png $windows/zandrel.exe"
 LANG=zh_TW.UTF-8 "$here/with-xvfb.sh" bash -c \
