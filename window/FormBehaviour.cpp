@@ -40,10 +40,11 @@ void FormBehaviour::inputClicked(Row row)
     SelectEntry(m_view.input(row));
 }
 
-// Typing in the mm input converts its row: millimetres to mils, into the
-// row's result box and onto the clipboard (ConversionRow::onChange). A
-// screen reader hears the result with its unit, as the row shows them, once
-// typing pauses: one result, not one per key.
+// Typing in an input converts its row by the row's rule (the mm row:
+// millimetres to mils) into the row's result box and onto the clipboard
+// (ConversionRow::onChange). A screen reader hears the result with its
+// unit, as the row shows them, once typing pauses: one result, not one per
+// key.
 void FormBehaviour::inputChanged(Row row, std::u16string_view decimalPoint)
 {
     if (!m_rows[static_cast<std::size_t>(row)].onChange(decimalPoint)) {
