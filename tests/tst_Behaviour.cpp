@@ -135,52 +135,59 @@ void TestBehaviour::window_data()
     QTest::addColumn<bool>("onTop");
     QTest::addColumn<bool>("taken"); // the last key went no further
     QTest::addColumn<QString>("toolTip");
+    QTest::addColumn<bool>("forward"); // brought in front of the others
 
     const QString none;
     QTest::newRow("shown: the mil input, its zero selected")
-        << u"shown"_s << u"Text3"_s << 0 << 1 << u"Text3"_s << false << false << false << none;
+        << u"shown"_s << u"Text3"_s << 0 << 1 << u"Text3"_s << false << false << false << none << false;
     QTest::newRow("Tab into an input selects")
         << u"text:Text1:123 caret:Text1:2 tab:Text1"_s << u"Text1"_s << 0 << 3 << none << false
-        << false << false << none;
+        << false << false << none << false;
     QTest::newRow("focus by a click selects the first ten")
         << u"text:Text1:12345678901234 caret:Text1:5 clickfocus:Text1"_s << u"Text1"_s << 0 << 10
-        << none << false << false << false << none;
+        << none << false << false << false << none << false;
     QTest::newRow("a click in the focused input selects the first ten")
         << u"text:Text3:12345678901234 caret:Text3:12 click:Text3"_s << u"Text3"_s << 0 << 10
-        << none << false << false << false << none;
+        << none << false << false << false << none << false;
     QTest::newRow("entered by the program selects")
         << u"text:Text3:25 caret:Text3:1 program:Text3"_s << u"Text3"_s << 0 << 2 << none << false
-        << false << false << none;
+        << false << false << none << false;
     QTest::newRow("the window coming back leaves the caret")
         << u"text:Text1:123 caret:Text1:2 back:Text1"_s << u"Text1"_s << 2 << 0 << none << false
-        << false << false << none;
+        << false << false << none << false;
     QTest::newRow("Enter in an input selects, keeps the focus, goes no further")
         << u"text:Text1:123 caret:Text1:3 enter:Text1"_s << u"Text1"_s << 0 << 3 << u"Text1"_s
-        << false << false << true << none;
+        << false << false << true << none << false;
     QTest::newRow("Esc in an input does nothing and goes no further")
         << u"text:Text3:123 caret:Text3:2 esc:Text3"_s << u"Text3"_s << 2 << 0 << none << false
-        << false << true << none;
+        << false << true << none << false;
     QTest::newRow("Enter on the button does not press it")
-        << u"enter:Command1"_s << u"Text1"_s << 0 << 0 << none << false << false << true << none;
+        << u"enter:Command1"_s << u"Text1"_s << 0 << 0 << none << false << false << true << none << false;
     QTest::newRow("Esc on the button does not press it")
-        << u"esc:Command1"_s << u"Text1"_s << 0 << 0 << none << false << false << true << none;
+        << u"esc:Command1"_s << u"Text1"_s << 0 << 0 << none << false << false << true << none << false;
     QTest::newRow("Enter in a result box selects nothing")
         << u"text:Text2:39.37 caret:Text2:2 enter:Text2"_s << u"Text2"_s << 2 << 0 << none << false
-        << false << true << none;
+        << false << true << none << false;
     QTest::newRow("the button ends the program, whatever the input holds")
         << u"text:Text1:abc exit"_s << u"Text1"_s << 3 << 0 << none << true << false << false
-        << none;
+        << none << false;
     QTest::newRow("a close request ends the program")
-        << u"close"_s << u"Text1"_s << 0 << 0 << none << true << false << false << none;
+        << u"close"_s << u"Text1"_s << 0 << 0 << none << true << false << false << none << false;
     QTest::newRow("the session ending ends the program")
-        << u"sessionend"_s << u"Text1"_s << 0 << 0 << none << true << false << false << none;
+        << u"sessionend"_s << u"Text1"_s << 0 << 0 << none << true << false << false << none << false;
     QTest::newRow("keep on top, chosen once: on")
-        << u"ontop"_s << u"Text1"_s << 0 << 0 << none << false << true << false << none;
+        << u"ontop"_s << u"Text1"_s << 0 << 0 << none << false << true << false << none << false;
     QTest::newRow("keep on top, chosen again: off")
-        << u"ontop ontop"_s << u"Text1"_s << 0 << 0 << none << false << false << false << none;
+        << u"ontop ontop"_s << u"Text1"_s << 0 << 0 << none << false << false << false << none << false;
     QTest::newRow("a new layout gives a result that no longer shows whole its tooltip")
         << u"text:Text4:12345678901.234 laidout"_s << u"Text4"_s << 15 << 0 << none << false
-        << false << false << u"12345678901.234"_s;
+        << false << false << u"12345678901.234"_s << false;
+    QTest::newRow("started again: forward, the mil input entered as by the program")
+        << u"shown text:Text3:1000 caret:Text3:4 again"_s << u"Text3"_s << 0 << 4 << u"Text3"_s
+        << false << false << false << none << true;
+    QTest::newRow("started again: forward into the input last entered")
+        << u"shown tab:Text1 text:Text1:25.4 caret:Text1:4 back:Text1 again"_s << u"Text1"_s << 0
+        << 4 << u"Text1"_s << false << false << false << none << true;
 }
 
 namespace {
@@ -208,7 +215,7 @@ FakeTextBox& boxNamed(FakeWindow& window, const QString& name)
 // text:BOX:TEXT and caret:BOX:AT set up a box as the user left it;
 // change:INPUT:TEXT types it; shown; tab, clickfocus, program, back:INPUT
 // (the focus arrived); click:INPUT; enter, esc:CONTROL; exit; close;
-// sessionend; ontop; pause (typing paused); laidout.
+// sessionend; ontop; pause (typing paused); laidout; again (started again).
 bool run(const QString& events, FakeWindow& window, FormBehaviour& behaviour)
 {
     bool lastTaken = false;
@@ -249,6 +256,8 @@ bool run(const QString& events, FakeWindow& window, FormBehaviour& behaviour)
             behaviour.keepOnTopToggled();
         } else if (verb == u"laidout") {
             behaviour.laidOut();
+        } else if (verb == u"again") {
+            behaviour.startedAgain();
         } else {
             qFatal("unknown step %s", qPrintable(step));
         }
@@ -271,6 +280,7 @@ void TestBehaviour::window()
     QFETCH(bool, onTop);
     QFETCH(bool, taken);
     QFETCH(QString, toolTip);
+    QFETCH(bool, forward);
 
     FakeWindow window;
     FakeClipboard clipboard;
@@ -284,6 +294,7 @@ void TestBehaviour::window()
     QCOMPARE(window.onTop, onTop);
     QCOMPARE(lastTaken, taken);
     QCOMPARE(q(box.toolTip), toolTip);
+    QCOMPARE(window.forward, forward);
     QCOMPARE(clipboard.writes, 0); // none of it converts anything
 }
 

@@ -28,6 +28,7 @@ void FormBehaviour::shown()
 // as the user left them.
 void FormBehaviour::inputEntered(Row row, Entry how)
 {
+    m_lastInput = row;
     if (how != Entry::WindowBack) {
         SelectEntry(m_view.input(row));
     }
@@ -104,4 +105,15 @@ void FormBehaviour::laidOut()
     for (const Row row : Controls::Rows) {
         ShowWholeTextInToolTip(m_view.result(row));
     }
+}
+
+// Started again, the program is wanted for a new value: the window comes
+// forward with the input it was left in entered as by the program, its
+// leading text selected to be overwritten. The window coming back in any
+// other way keeps the caret where it was (inputEntered()).
+void FormBehaviour::startedAgain()
+{
+    m_view.bringForward();
+    m_view.focusInput(m_lastInput);
+    SelectEntry(m_view.input(m_lastInput));
 }

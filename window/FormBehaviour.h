@@ -57,11 +57,16 @@ public:
     void typingPaused();
     // The boxes' size or font changed: a result may fit now, or no longer.
     void laidOut();
+    // The program was started again while this window runs: the new start
+    // ends, and this window comes forward instead.
+    void startedAgain();
 
 private:
     WindowView& m_view;
     std::array<ConversionRow, Controls::RowCount> m_rows;
     bool m_onTop = false;
+    // The input that has, or last had, the focus.
+    Row m_lastInput = Controls::StartsWithFocus;
     // The result a screen reader hears once typing pauses, and its row.
     std::u16string m_announcement;
     Row m_announcedRow = Row::Millimetres;

@@ -1,12 +1,12 @@
 #include "runtime/qt/ColourSchemePortal.h"
 
+#include "runtime/qt/SessionBus.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusVariant>
-#include <QDir>
-#include <QFileInfo>
 
 namespace Runtime {
 
@@ -20,17 +20,6 @@ constexpr QLatin1StringView Group("org.freedesktop.appearance");
 constexpr QLatin1StringView Keys[] = {QLatin1StringView("color-scheme"),
                                       QLatin1StringView("contrast")};
 constexpr uint Largest[] = {2, 1};
-
-// A session bus to ask, without starting one: libdbus would start a bus of
-// its own for a program that asks where there is none (a bare X11 session).
-bool haveSessionBus()
-{
-    if (qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS")) {
-        return true;
-    }
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    return !runtime.isEmpty() && QFileInfo::exists(QDir(runtime).filePath(QStringLiteral("bus")));
-}
 
 // Read answers a variant in a variant; ReadOne and the signal, the value's.
 QVariant unwrapped(QVariant value)
@@ -46,7 +35,7 @@ QVariant unwrapped(QVariant value)
 ColourSchemePortal::ColourSchemePortal(QObject* parent)
     : QObject(parent)
 {
-    if (!haveSessionBus()) {
+    if (!HaveSessionBus()) {
         return;
     }
     QDBusConnection bus = QDBusConnection::sessionBus();

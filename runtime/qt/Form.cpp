@@ -1,5 +1,9 @@
 #include "runtime/qt/Form.h"
 
+#ifdef ZANDREL_APPLICATION_SERVICE
+#include "runtime/qt/WindowActivation.h"
+#endif
+
 #include <QEvent>
 #include <QGuiApplication>
 #include <QTimer>
@@ -45,6 +49,31 @@ void Form::applyFixedSize()
     setMinimumSize(m_fixedSize);
     setMaximumSize(titleBarDrawnByQt() ? QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX) : m_fixedSize);
     resize(m_fixedSize);
+}
+
+void Form::requestedAgain(const LaunchToken& token)
+{
+    m_launch = token;
+    startedAgain();
+    m_launch = {};
+}
+
+void Form::comeForward()
+{
+    if (isMinimized()) {
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    }
+    show();
+    raise();
+    QWindow* window = windowHandle();
+    if (!window) {
+        return;
+    }
+#ifdef ZANDREL_APPLICATION_SERVICE
+    ActivateWindow(*window, m_launch);
+#else
+    window->requestActivate();
+#endif
 }
 
 bool Form::event(QEvent* event)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/qt/LaunchToken.h"
+
 #include <QWidget>
 
 namespace Runtime {
@@ -15,10 +17,20 @@ public:
 
     virtual void Load() = 0;
 
+    // Another start of the program asked for this window, with the token its
+    // launcher gave that start. What follows is the form's to decide
+    // (startedAgain()); comeForward() uses the token.
+    void requestedAgain(const LaunchToken& token);
+
     // A window of one size, which the user neither resizes nor maximises.
     void setFixedClientSize(const QSize& size);
 
 protected:
+    virtual void startedAgain() { comeForward(); }
+    // Restores the window if it is minimised, and asks the desktop to put it
+    // in front with the keyboard focus.
+    void comeForward();
+
     bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -27,6 +39,7 @@ private:
     void applyFixedSize();
 
     QSize m_fixedSize;
+    LaunchToken m_launch; // of the start being answered
     bool m_painted = false;
 };
 

@@ -6,6 +6,9 @@
 #ifdef ZANDREL_CLIPBOARD_KEEPER
 #include "runtime/qt/ClipboardKeeper.h"
 #endif
+#ifdef ZANDREL_APPLICATION_SERVICE
+#include "runtime/qt/ApplicationService.h"
+#endif
 #ifdef Q_OS_UNIX
 #include "runtime/qt/TerminationSignals.h"
 #endif
@@ -18,6 +21,7 @@ namespace {
 
 int run(int& argc, char** argv, const ProgramHeader& header, auto&& beforeHandOver)
 {
+    const LaunchToken launch = LaunchToken::FromEnvironment();
     Application app(argc, argv);
     QCoreApplication::setApplicationName(header.name);
     QCoreApplication::setApplicationVersion(header.version);
@@ -26,6 +30,17 @@ int run(int& argc, char** argv, const ProgramHeader& header, auto&& beforeHandOv
         QGuiApplication::setDesktopFileName(header.desktopFileName);
     }
 
+#ifdef ZANDREL_APPLICATION_SERVICE
+    // One instance in the session: a start that finds one running hands it
+    // its launcher's token and ends, having touched nothing.
+    ApplicationService service(header.desktopFileName);
+    if (!header.desktopFileName.isEmpty() &&
+        service.claim() == ApplicationService::Claim::Taken && service.activateRunning(launch)) {
+        return 0;
+    }
+#else
+    Q_UNUSED(launch)
+#endif
 #ifdef Q_OS_UNIX
     const TerminationSignals signalsEnd;
 #endif
@@ -40,6 +55,10 @@ int run(int& argc, char** argv, const ProgramHeader& header, auto&& beforeHandOv
         ReportUnhandledError(std::current_exception());
         return Application::UnhandledErrorStatus;
     }
+#ifdef ZANDREL_APPLICATION_SERVICE
+    QObject::connect(&service, &ApplicationService::activated, form.get(),
+                     [&form](const LaunchToken& token) { form->requestedAgain(token); });
+#endif
     const int status = QCoreApplication::exec();
     beforeHandOver();
     return status;

@@ -255,6 +255,11 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
     return Runtime::Form::eventFilter(watched, event);
 }
 
+void Form1::startedAgain()
+{
+    Runtime::EventProcedure([this] { m_behaviour->startedAgain(); })();
+}
+
 void Form1::closeEvent(QCloseEvent* event)
 {
     m_behaviour->closeRequested();
@@ -280,6 +285,11 @@ TextBox& Form1::result(Row row)
 void Form1::focusInput(Row row)
 {
     m_controls[Controls::Of(row).input]->setFocus(Qt::OtherFocusReason);
+}
+
+void Form1::bringForward()
+{
+    comeForward();
 }
 
 // Nothing in the window asks for it: on Linux the window manager's own menu

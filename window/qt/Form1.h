@@ -29,6 +29,7 @@ public:
     void Load() override;
 
 protected:
+    void startedAgain() override;
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -38,6 +39,7 @@ private:
     TextBox& input(Row row) override;
     TextBox& result(Row row) override;
     void focusInput(Row row) override;
+    void bringForward() override;
     void keepOnTop(bool on) override;
     void restartTypingPause(std::chrono::milliseconds pause) override;
     void announce(Row row, std::u16string_view text) override;

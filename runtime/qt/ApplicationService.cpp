@@ -1,0 +1,103 @@
+#include "runtime/qt/ApplicationService.h"
+
+#include "runtime/qt/SessionBus.h"
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+
+namespace Runtime {
+
+namespace {
+
+constexpr QLatin1StringView Interface("org.freedesktop.Application");
+// A running instance answers at once; one that has not answered by then is
+// stuck, and the user is better served by a window of a new start's own.
+constexpr int AnswerTimeoutMs = 2500;
+
+// The object path the desktop entry specification derives from the id.
+QString objectPath(const QString& id)
+{
+    QString path = u'/' + id;
+    path.replace(u'.', u'/').replace(u'-', u'_');
+    return path;
+}
+
+} // namespace
+
+ApplicationService::ApplicationService(const QString& appId, QObject* parent)
+    : QObject(parent)
+    , m_id(appId)
+    , m_path(objectPath(appId))
+{
+    // From the moment the event loop has ended, a new start gets a window of
+    // its own rather than an answer from a program on its way out.
+    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this,
+            [this] { release(); });
+}
+
+ApplicationService::Claim ApplicationService::claim()
+{
+    if (!HaveSessionBus()) {
+        return Claim::NoBus;
+    }
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected() || !bus.interface()) {
+        return Claim::NoBus;
+    }
+    // The object before the name: a start that finds the name taken calls it
+    // at once.
+    if (!bus.registerObject(m_path, this, QDBusConnection::ExportScriptableSlots)) {
+        return Claim::NoBus;
+    }
+    const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> reply =
+        bus.interface()->registerService(m_id, QDBusConnectionInterface::DontQueueService,
+                                         QDBusConnectionInterface::DontAllowReplacement);
+    if (reply.isValid() && reply.value() == QDBusConnectionInterface::ServiceRegistered) {
+        m_claimed = true;
+        return Claim::Ours;
+    }
+    bus.unregisterObject(m_path);
+    return reply.isValid() ? Claim::Taken : Claim::NoBus;
+}
+
+bool ApplicationService::activateRunning(const LaunchToken& token) const
+{
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(m_id, m_path, Interface, QStringLiteral("Activate"));
+    call << token.platformData();
+    const QDBusMessage answer =
+        QDBusConnection::sessionBus().call(call, QDBus::Block, AnswerTimeoutMs);
+    return answer.type() == QDBusMessage::ReplyMessage;
+}
+
+void ApplicationService::Activate(const QVariantMap& platformData)
+{
+    emit activated(LaunchToken::FromPlatformData(platformData));
+}
+
+// The program opens no files and has no actions.
+void ApplicationService::Open(const QStringList& /*uris*/, const QVariantMap& /*platformData*/)
+{
+    sendErrorReply(QDBusError::NotSupported, QCoreApplication::applicationName() + QStringLiteral(" opens no files"));
+}
+
+void ApplicationService::ActivateAction(const QString& name, const QVariantList& /*parameter*/,
+                                        const QVariantMap& /*platformData*/)
+{
+    sendErrorReply(QDBusError::NotSupported, QStringLiteral("No such action: ") + name);
+}
+
+void ApplicationService::release()
+{
+    if (!m_claimed) {
+        return;
+    }
+    m_claimed = false;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    bus.unregisterService(m_id);
+    bus.unregisterObject(m_path);
+}
+
+} // namespace Runtime
