@@ -115,4 +115,47 @@ for way in button close TERM INT HUP; do
     expect_clipboard taken "$way: the clipboard's new owner"
 done
 
+echo "== no session bus: each start is a window of its own, and neither waits for the other"
+"$zandrel" &
+first=$!
+"$zandrel" &
+second=$!
+two_windows() { [[ $(windows_of zandrel) == 2 ]]; }
+wait_for 10 two_windows && pass || fail "two starts without a bus: $(windows_of zandrel) windows"
+kill "$first" "$second"
+both_ended() { ! kill -0 "$first" 2>/dev/null && ! kill -0 "$second" 2>/dev/null; }
+wait_for 5 both_ended && pass || fail "a start without a bus did not end"
+wait "$first" "$second"
+
+echo "== started again: the running window comes forward, on a session bus of the test's own"
+{ read -r address; read -r bus; } < <(dbus-daemon --session --fork --print-address=1 --print-pid=1)
+trap 'kill "${bus:-}" 2>/dev/null' EXIT
+export DBUS_SESSION_BUS_ADDRESS=$address
+in_front() {
+    [[ "$(xdotool getactivewindow 2>/dev/null)" == "$wid" && $(windows_of zandrel) == 1 ]] &&
+        ready_for_keys
+}
+# As a launcher starts a program: a startup id stamped with the time of the
+# user's click or key.
+start_again() {
+    second_start env DESKTOP_STARTUP_ID="e2e-$$_TIME$(x_server_time)" "$zandrel"
+    kill "$other"
+}
+starting_again
+app=(--session --dest io.github.zandrel.zandrel --object-path /io/github/zandrel/zandrel
+    --method org.freedesktop.Application)
+# A launcher activates a DBusActivatable program over the bus, here with no
+# token at all; the window was minimised.
+xdotool windowminimize --sync "$wid"
+gdbus call "${app[@]}.Activate" '{}' >/dev/null && pass || fail "Activate"
+wait_for 5 in_front && pass || fail "Activate did not bring the minimised window forward"
+keys 3
+expect_clipboard 0.076 "3 after Activate over the bus"
+[[ "$(gdbus call "${app[@]}.Open" '[]' '{}' 2>&1)" == *NotSupported* ]] && pass ||
+    fail "Open is not refused"
+[[ "$(gdbus call "${app[@]}.ActivateAction" quit '[]' '{}' 2>&1)" == *NotSupported* ]] && pass ||
+    fail "ActivateAction is not refused"
+click_on Command1
+expect_exit "the exit button after starting again"
+
 summary

@@ -142,3 +142,39 @@ come_back() {
     wait_for 5 ready_for_keys || fail "the window did not take keys again"
     kill "$other"
 }
+
+# Runs a second start of the program ("$@") and checks that it ends with
+# status 0 within two seconds, then that the running window comes forward
+# (in_front); tells how long that took from the second start.
+second_start() {
+    local began=$EPOCHREALTIME second status
+    "$@" &
+    second=$!
+    second_ended() { ! kill -0 "$second" 2>/dev/null; }
+    if ! wait_for 2 second_ended; then
+        fail "the second start still runs after two seconds"
+        kill "$second"
+        wait "$second"
+        return 1
+    fi
+    wait "$second"
+    status=$?
+    [[ $status == 0 ]] && pass || fail "the second start ended with status $status"
+    wait_for 5 in_front || { fail "the window did not come forward"; return 1; }
+    pass
+    echo "in front $(((${EPOCHREALTIME/./} - ${began/./}) / 1000)) ms after the second start"
+}
+
+# The X server's time now, as a launcher stamps a startup id with the time of
+# the click or key that started a program.
+x_server_time() {
+    /usr/bin/python3 -c 'from Xlib import X, Xatom, display
+d = display.Display()
+w = d.screen().root.create_window(0, 0, 1, 1, 0, X.CopyFromParent, event_mask=X.PropertyChangeMask)
+w.change_property(Xatom.WM_NAME, Xatom.STRING, 8, b"now")
+while (e := d.next_event()).type != X.PropertyNotify:
+    pass
+print(e.time)'
+}
+# The visible windows of a WM_CLASS on the display.
+windows_of() { xdotool search --onlyvisible --class "$1" 2>/dev/null | wc -l; }

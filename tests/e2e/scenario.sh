@@ -34,3 +34,21 @@ coming_back() {
     keys 3
     expect_clipboard 905.51 "typed after coming back"
 }
+
+# Started again while it runs, the program brings its window forward instead
+# of making another. The driver defines
+#   start_again   start the program again as a launcher would, with a token
+#                 where the platform has one (second_start, lib.sh)
+#   in_front      the one window of the program is active and takes keys
+# The new start ends at once, touching nothing, and the mil input, entered as
+# by the program, takes a new value whole.
+starting_again() {
+    start || return 1
+    keys 1 0 0 0
+    expect_clipboard 25.400 "1000 mil"
+    leave
+    start_again || return 1
+    expect_clipboard 25.400 "the clipboard after the second start"
+    keys 2 0 0 0
+    expect_clipboard 50.800 "2000 after the second start"
+}

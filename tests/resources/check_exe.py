@@ -42,8 +42,10 @@ DOCUMENTED_MINIMUM = {
         SetThreadPriority SetTimer SetUnhandledExceptionFilter SetWindowLongPtrW SetWindowPos
         SetWindowTextW ShowWindow Sleep SuspendThread SystemParametersInfoW TlsAlloc TlsGetValue
         TlsSetValue TranslateMessage TryEnterCriticalSection UpdateWindow VirtualProtect
-        VirtualQuery WaitForMultipleObjects WaitForSingleObject WideCharToMultiByte""",
-    "XP": """AddVectoredExceptionHandler DefSubclassProc GetModuleHandleExW
+        VirtualQuery WaitForMultipleObjects WaitForSingleObject WideCharToMultiByte
+        AllowSetForegroundWindow FindWindowW GetWindowThreadProcessId IsIconic
+        SendMessageTimeoutW SetForegroundWindow""",
+    "XP": """AddVectoredExceptionHandler CreateMutexW DefSubclassProc GetModuleHandleExW
         RemoveVectoredExceptionHandler RtlCaptureContext RtlLookupFunctionEntry RtlUnwindEx
         RtlVirtualUnwind SetDllDirectoryW SetWindowSubclass __C_specific_handler
         ___lc_codepage_func ___mb_cur_max_func __iob_func __set_app_type __setusermatherr

@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr wchar_t ClassName[] = L"ZandrelForm1";
-
 HFONT messageFont(UINT dpi)
 {
     NONCLIENTMETRICSW metrics{};
@@ -44,7 +42,7 @@ Form1::Form1(HINSTANCE instance)
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
     windowClass.hbrBackground = GetSysColorBrush(COLOR_3DFACE);
-    windowClass.lpszClassName = ClassName;
+    windowClass.lpszClassName = WindowClass;
     RegisterClassExW(&windowClass);
 }
 
@@ -61,7 +59,7 @@ Form1::~Form1()
 bool Form1::Load()
 {
     const std::wstring title(FormDesign::Title.begin(), FormDesign::Title.end());
-    m_window = CreateWindowExW(WS_EX_CONTROLPARENT, ClassName, title.c_str(),
+    m_window = CreateWindowExW(WS_EX_CONTROLPARENT, WindowClass, title.c_str(),
                                frameStyle(FormDesign::WindowFrame), CW_USEDEFAULT, CW_USEDEFAULT,
                                400, 200, nullptr, nullptr, m_instance, this);
     if (!m_window) {
@@ -267,6 +265,16 @@ TextBox& Form1::result(Row row)
 void Form1::focusInput(Row row)
 {
     SetFocus(m_controls[Controls::Of(row).input]);
+}
+
+// The process that sent StartedAgainMessage has let this one take the
+// foreground.
+void Form1::bringForward()
+{
+    if (IsIconic(m_window)) {
+        ShowWindow(m_window, SW_RESTORE);
+    }
+    SetForegroundWindow(m_window);
 }
 
 // Pinning above the CAD program it feeds, with a tick in the window menu.

@@ -35,6 +35,10 @@ public:
 
     // The window menu's "Keep on top"; system menu ids are multiples of 16.
     static constexpr UINT KeepOnTopCommand = 0x0100;
+    // The class a second start finds the window by, and the message it sends
+    // it to come forward.
+    static constexpr wchar_t WindowClass[] = L"ZandrelForm1";
+    static constexpr UINT StartedAgainMessage = WM_APP + 2;
 
 private:
     // The focus reached a row's input (wParam: the Row; lParam: how, an
@@ -50,6 +54,7 @@ private:
     TextBox& input(Row row) override;
     TextBox& result(Row row) override;
     void focusInput(Row row) override;
+    void bringForward() override;
     void keepOnTop(bool on) override;
     void restartTypingPause(std::chrono::milliseconds pause) override;
     void announce(Row row, std::u16string_view text) override;

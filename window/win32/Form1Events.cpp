@@ -84,6 +84,9 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case EnteredMessage:
         m_behaviour->inputEntered(static_cast<Row>(wParam), static_cast<Entry>(lParam));
         return 0;
+    case StartedAgainMessage:
+        m_behaviour->startedAgain();
+        return 0;
     case WM_ACTIVATE:
         onActivate(LOWORD(wParam) != WA_INACTIVE);
         return 0;
