@@ -37,6 +37,8 @@ coming_back() {
 
 # Started again while it runs, the program brings its window forward instead
 # of making another. The driver defines
+#   away          the user goes to another program, the window left behind it
+#                 or minimised
 #   start_again   start the program again as a launcher would, with a token
 #                 where the platform has one (second_start, lib.sh)
 #   in_front      the one window of the program is active and takes keys
@@ -46,7 +48,7 @@ starting_again() {
     start || return 1
     keys 1 0 0 0
     expect_clipboard 25.400 "1000 mil"
-    leave
+    away
     start_again || return 1
     expect_clipboard 25.400 "the clipboard after the second start"
     keys 2 0 0 0

@@ -51,6 +51,21 @@ typing_and_clipboard() {
     click_on Command1
     expect_exit "the exit button"
 
+    # Wine 8's X11 driver asks the window manager to activate a window only
+    # when it maps it: a window restored from the taskbar comes forward, one
+    # left behind another program's stays there. tst_Win32Window checks that
+    # case on Windows' side.
+    echo "== started again: the minimised window comes forward"
+    in_front() {
+        [[ "$(xdotool getactivewindow 2>/dev/null)" == "$wid" && $(windows_of zandrel.exe) == 1 ]] &&
+            ready_for_keys
+    }
+    away() { xdotool windowminimize --sync "$wid"; }
+    start_again() { second_start wine "$exe"; }
+    starting_again || exit 1
+    keys alt+F4
+    expect_exit "closing the window after starting again"
+
     echo "== a German locale reads and writes a comma"
     LC_ALL=de_DE.UTF-8 LOCPATH=$wine_locales start 2>/dev/null || exit 1
     keys shift+Tab shift+Tab # back past the mils result box into the mm input
