@@ -3,15 +3,16 @@
 # virtual-keyboard protocol (wtype), the clipboard read with wl-paste.
 # sway will not run as root, so as root everything here runs as nobody, with
 # a copy of the program in a private runtime folder.
-# Usage: wayland.sh PATH/TO/zandrel
+# Usage: wayland.sh PATH/TO/zandrel PATH/TO/test_launcher
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
 source "$here/scenario.sh"
 
 runtime=$(mktemp -d)
-trap 'kill "${pid:-}" 2>/dev/null; wait "${pid:-}" 2>/dev/null; kill "${sway_pid:-}" 2>/dev/null; wait 2>/dev/null; rm -rf "$runtime"' EXIT
+trap 'kill "${pid:-}" 2>/dev/null; wait "${pid:-}" 2>/dev/null; kill "${sway_pid:-}" "${bus:-}" 2>/dev/null; wait 2>/dev/null; rm -rf "$runtime"' EXIT
 cp "$1" "$runtime/zandrel"
+cp "$2" "$runtime/launcher"
 printf 'output HEADLESS-1 resolution 1024x768\n' >"$runtime/sway.conf"
 as_user=()
 if ((EUID == 0)); then
@@ -55,12 +56,21 @@ start() {
     wait_for 10 focused || { fail "the window did not get the focus"; return 1; }
     sleep 0.3 # the keyboard enters the surface after the focus, which no other client can see
 }
-# xdotool's key names as wtype takes them: a character as text, a name with -k.
+# xdotool's key names as wtype takes them: characters as text, a name with -k.
+# wtype 0.4 presses a key that comes again in a later argument without
+# releasing it, and the keyboard sticks: characters in a row go as one text.
 keys() {
-    local key args=()
+    local key text="" args=()
     for key; do
-        if ((${#key} == 1)); then args+=("$key"); else args+=(-k "$key"); fi
+        if ((${#key} == 1)); then
+            text+=$key
+            continue
+        fi
+        [[ -n "$text" ]] && args+=("$text")
+        text=""
+        args+=(-k "$key")
     done
+    [[ -n "$text" ]] && args+=("$text")
     type_keys "${args[@]}"
 }
 # An empty workspace takes the focus from the window, and gives it back.
@@ -106,5 +116,87 @@ for way in button close TERM INT HUP; do
     kept_gone() { ! kill -0 $kept 2>/dev/null; }
     wait_for 2 kept_gone && pass || fail "$way: the program's copy outlives the clipboard"
 done
+
+
+echo "== started again: the running window comes forward with a launcher's token"
+# A session bus of the test's own, as the compositor's user.
+{ read -r address; read -r bus; } < <(run dbus-daemon --session --fork --print-address=1 --print-pid=1)
+views() { # the program's windows in sway's tree
+    sway_ipc -t get_tree | /usr/bin/python3 -c '
+import json, sys
+def walk(node):
+    return (node.get("app_id") == "io.github.zandrel.zandrel") + sum(
+        walk(child) for child in node.get("nodes", []) + node.get("floating_nodes", []))
+print(walk(json.load(sys.stdin)))'
+}
+in_front() { focused && [[ $(views) == 1 ]]; }
+# The user calls up the launcher, whose window takes the focus; it asks for
+# a token with that focus, and starts the program with it.
+away() {
+    coproc LAUNCHER { run env WAYLAND_DISPLAY="$socket" "$runtime/launcher"; }
+    token=""
+    read -r -t 10 token <&"${LAUNCHER[0]}"
+    [[ -n "$token" ]] && pass || fail "the launcher got no token"
+}
+again() {
+    run env WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland DBUS_SESSION_BUS_ADDRESS="$address" "$@" \
+        "$runtime/zandrel"
+}
+start_again() {
+    second_start again XDG_ACTIVATION_TOKEN="$token" || return 1
+    sleep 0.3 # the keyboard enters the surface after the focus, which no other client can see
+}
+start() {
+    start_bg env WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland DBUS_SESSION_BUS_ADDRESS="$address" \
+        "$runtime/zandrel"
+    pid=$!
+    wait_for 10 focused || { fail "the window did not get the focus"; return 1; }
+    sleep 0.3 # the keyboard enters the surface after the focus, which no other client can see
+}
+# Sway as it comes only marks a window that asks for the focus as urgent;
+# many set it to give the focus where the window is on the screen.
+sway_ipc focus_on_window_activation smart >/dev/null
+starting_again
+exec {LAUNCHER[1]}>&-
+wait "$LAUNCHER_PID" 2>/dev/null
+
+echo "== sway as it comes: the token marks the window urgent"
+sway_ipc focus_on_window_activation urgent >/dev/null
+urgent() {
+    sway_ipc -t get_tree | /usr/bin/python3 -c '
+import json, sys
+def walk(node):
+    if node.get("urgent") and node.get("app_id") == "io.github.zandrel.zandrel":
+        return True
+    return any(walk(child) for child in node.get("nodes", []) + node.get("floating_nodes", []))
+sys.exit(0 if walk(json.load(sys.stdin)) else 1)'
+}
+away
+again XDG_ACTIVATION_TOKEN="$token" && pass || fail "a second start with a token under sway's defaults"
+wait_for 2 urgent && pass || fail "sway did not mark the window urgent"
+exec {LAUNCHER[1]}>&-
+wait "$LAUNCHER_PID" 2>/dev/null
+sway_ipc focus_on_window_activation smart >/dev/null
+
+echo "== started again without a token: the start still ends, and one window is left"
+away
+launcher_focused() { ! focused; }
+wait_for 5 launcher_focused || fail "the launcher did not take the focus"
+began=$EPOCHREALTIME
+again &
+second=$!
+second_ended() { ! kill -0 "$second" 2>/dev/null; }
+wait_for 2 second_ended && pass || fail "the second start without a token still runs after two seconds"
+wait "$second" && pass || fail "the second start without a token ended with $?"
+[[ $(views) == 1 ]] && pass || fail "$(views) windows after a second start without a token"
+if wait_for 1 focused; then
+    echo "without a token: in front $(((${EPOCHREALTIME/./} - ${began/./}) / 1000)) ms after the second start"
+else
+    echo "without a token: sway left the focus with the launcher"
+fi
+exec {LAUNCHER[1]}>&-
+wait "$LAUNCHER_PID" 2>/dev/null
+kill "$pid"
+wait "$pid"
 
 summary
