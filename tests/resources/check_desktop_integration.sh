@@ -34,6 +34,8 @@ done <<<"$notes"
 check "desktop entry is named Zandrel" grep -qx 'Name=Zandrel' "$src/resources/$id.desktop"
 check "desktop entry runs zandrel" grep -qx 'Exec=zandrel' "$src/resources/$id.desktop"
 check "desktop entry icon is the id" grep -qx "Icon=$id" "$src/resources/$id.desktop"
+check "desktop entry activated over the session bus" \
+    grep -qx 'DBusActivatable=true' "$src/resources/$id.desktop"
 check "metainfo launches the entry" \
     grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo"
 check "metainfo has release $version" grep -q "<release version=\"$version\"" "$metainfo"
@@ -58,6 +60,7 @@ installed=(
     usr/share/man/man1/zandrel.1.gz
     usr/share/man/zh_TW/man1/zandrel.1.gz
     usr/libexec/zandrel/zandrel-clipboard-keeper
+    "usr/share/dbus-1/services/$id.service"
 )
 for size in 16 32 48 64 128 256; do
     installed+=("usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
@@ -66,6 +69,10 @@ for file in "${installed[@]}"; do
     check "installs $file" test -s "$stage/$file"
 done
 check "installed binary is executable" test -x "$stage/usr/bin/zandrel"
+# The bus starts the installed program by its id.
+check "D-Bus service file: the id, and the installed program" bash -c "
+    printf '[D-BUS Service]\nName=$id\nExec=$stage/usr/bin/zandrel\n' |
+        cmp -s - '$stage/usr/share/dbus-1/services/$id.service'"
 for size in 16 48 256; do
     check "${size}px icon is ${size}x${size}" \
         bash -c "file '$stage/usr/share/icons/hicolor/${size}x${size}/apps/$id.png' | grep -q '$size x $size'"
@@ -93,6 +100,9 @@ if [[ -n "$deb" ]]; then
     check "recommends wl-clipboard" bash -c "dpkg-deb -f '$deb' Recommends | grep -q wl-clipboard"
     check "recommends the hicolor icon theme" \
         bash -c "dpkg-deb -f '$deb' Recommends | grep -q hicolor-icon-theme"
+    check "the package's D-Bus service file starts /usr/bin/zandrel" bash -c "
+        dpkg-deb --fsys-tarfile '$deb' | tar -xOf - './usr/share/dbus-1/services/$id.service' |
+            grep -qx 'Exec=/usr/bin/zandrel'"
     contents=$(dpkg-deb -c "$deb")
     for file in "${installed[@]}"; do
         check "package holds $file" grep -q "\./$file\$" <<<"$contents"
