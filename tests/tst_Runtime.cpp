@@ -3,6 +3,7 @@
 #include "runtime/qt/Application.h"
 #include "runtime/qt/Clipboard.h"
 #include "runtime/qt/ErrorReport.h"
+#include "runtime/qt/LaunchToken.h"
 #include "runtime/qt/EventProcedure.h"
 #include "runtime/qt/Translations.h"
 #include "runtime/qt/WaylandClipboardKeeper.h"
@@ -42,6 +43,8 @@ private slots:
     void unhandledErrorIsReportedAndEnds_data();
     void unhandledErrorIsReportedAndEnds();
     void closingTheWindowEnds();
+    void launchToken_data();
+    void launchToken();
     void exitButtonEndsWithNonNumber();
     void clipboardReplacesText();
     void maximiseRequestKeepsTheWindow();
@@ -123,6 +126,48 @@ void TestRuntime::unhandledErrorIsReportedAndEnds()
     QVERIFY(status != 0);
     QCOMPARE(shown, u"執行階段錯誤 '5':\n\n程序呼叫或引數不正確\n\nraised by the test");
     QCOMPARE(buttonText, button);
+}
+
+// What a second start hands the running program, as org.freedesktop.Application's
+// platform data carries it, and the time of the user's action in a startup id.
+void TestRuntime::launchToken_data()
+{
+    QTest::addColumn<QVariantMap>("data");
+    QTest::addColumn<QString>("activationToken");
+    QTest::addColumn<QString>("startupId");
+    QTest::addColumn<qint64>("time"); // -1: none
+
+    const QString id = u"desktop-startup-id"_s;
+    QTest::newRow("a launcher's startup id")
+        << QVariantMap{{id, u"gnome-shell-1234-host-zandrel-1_TIME98765"_s}} << QString()
+        << u"gnome-shell-1234-host-zandrel-1_TIME98765"_s << qint64(98765);
+    QTest::newRow("an activation token")
+        << QVariantMap{{u"activation-token"_s, u"a1b2"_s}} << u"a1b2"_s << QString() << qint64(-1);
+    QTest::newRow("a startup id without a time") << QVariantMap{{id, u"kde-42"_s}} << QString()
+                                                 << u"kde-42"_s << qint64(-1);
+    QTest::newRow("time 0 is no time") << QVariantMap{{id, u"x_TIME0"_s}} << QString()
+                                       << u"x_TIME0"_s << qint64(-1);
+    QTest::newRow("a time that is no number") << QVariantMap{{id, u"x_TIME12ab"_s}} << QString()
+                                              << u"x_TIME12ab"_s << qint64(-1);
+    QTest::newRow("not a string: left out")
+        << QVariantMap{{id, QByteArray("x_TIME5")}, {u"activation-token"_s, 7}} << QString()
+        << QString() << qint64(-1);
+}
+
+void TestRuntime::launchToken()
+{
+    QFETCH(QVariantMap, data);
+    QFETCH(QString, activationToken);
+    QFETCH(QString, startupId);
+    QFETCH(qint64, time);
+
+    const auto token = Runtime::LaunchToken::FromPlatformData(data);
+    QCOMPARE(token.activationToken, activationToken);
+    QCOMPARE(token.startupId, startupId);
+    QCOMPARE(token.startupTime() ? qint64(*token.startupTime()) : qint64(-1), time);
+    const auto again = Runtime::LaunchToken::FromPlatformData(token.platformData());
+    QCOMPARE(again.activationToken, activationToken);
+    QCOMPARE(again.startupId, startupId);
 }
 
 void TestRuntime::closingTheWindowEnds()
