@@ -1,10 +1,9 @@
 // A launcher on Wayland, for the tests: it shows a small window, which takes
-// the focus, and asks the compositor for an xdg-activation token with that
-// surface, and with the serial of the keyboard's entry where the seat has a
-// keyboard (a headless compositor has none between two virtual keyboards),
-// as a launcher asks with the key or click that starts a program. It prints
-// the token, then stays, its window with it (a token dies with its surface),
-// until its standard input ends.
+// the focus, and at the first key pressed in it asks the compositor for an
+// xdg-activation token with that key's serial and its surface, as a launcher
+// asks with the key or click that starts a program. It prints the token, then
+// stays, its window with it (a token dies with its surface), until its
+// standard input ends.
 #include "xdg-activation-v1-client-protocol.h"
 #include "xdg-shell-client-protocol.h"
 
@@ -26,12 +25,12 @@ struct Launcher {
     wl_compositor* compositor = nullptr;
     wl_shm* shm = nullptr;
     wl_seat* seat = nullptr;
+    wl_keyboard* keyboard = nullptr;
     xdg_wm_base* shell = nullptr;
     xdg_activation_v1* activation = nullptr;
     wl_surface* surface = nullptr;
-    std::uint32_t enterSerial = 0;
-    bool entered = false;
-    bool shown = false;
+    std::uint32_t keySerial = 0;
+    bool pressed = false;
     std::string token;
 };
 
@@ -88,24 +87,38 @@ void configure(void* data, xdg_surface* surface, std::uint32_t serial)
     close(fd);
     wl_surface_attach(launcher->surface, buffer, 0, 0);
     wl_surface_commit(launcher->surface);
-    launcher->shown = true;
 }
 const xdg_surface_listener surfaceListener{configure};
 
 void keymap(void*, wl_keyboard*, std::uint32_t, std::int32_t fd, std::uint32_t) { close(fd); }
-void enter(void* data, wl_keyboard*, std::uint32_t serial, wl_surface*, wl_array*)
+void enter(void*, wl_keyboard*, std::uint32_t, wl_surface*, wl_array*) {}
+void leave(void*, wl_keyboard*, std::uint32_t, wl_surface*) {}
+void key(void* data, wl_keyboard*, std::uint32_t serial, std::uint32_t, std::uint32_t,
+         std::uint32_t state)
 {
     auto* launcher = static_cast<Launcher*>(data);
-    launcher->enterSerial = serial;
-    launcher->entered = true;
+    if (state == WL_KEYBOARD_KEY_STATE_PRESSED && !launcher->pressed) {
+        launcher->keySerial = serial;
+        launcher->pressed = true;
+    }
 }
-void leave(void*, wl_keyboard*, std::uint32_t, wl_surface*) {}
-void key(void*, wl_keyboard*, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t) {}
 void modifiers(void*, wl_keyboard*, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t,
                std::uint32_t)
 {
 }
 const wl_keyboard_listener keyboardListener{keymap, enter, leave, key, modifiers, nullptr};
+
+// A headless compositor has a keyboard only while a virtual one is there,
+// and asking for a keyboard before the seat has one is a protocol error.
+void capabilities(void* data, wl_seat* seat, std::uint32_t capabilities)
+{
+    auto* launcher = static_cast<Launcher*>(data);
+    if ((capabilities & WL_SEAT_CAPABILITY_KEYBOARD) != 0 && !launcher->keyboard) {
+        launcher->keyboard = wl_seat_get_keyboard(seat);
+        wl_keyboard_add_listener(launcher->keyboard, &keyboardListener, launcher);
+    }
+}
+const wl_seat_listener seatListener{capabilities, nullptr};
 
 void done(void* data, xdg_activation_token_v1*, const char* token)
 {
@@ -130,7 +143,7 @@ bool run(wl_display* display, Launcher& launcher)
         return fail("the compositor has no xdg_activation_v1");
     }
     xdg_wm_base_add_listener(launcher.shell, &shellListener, nullptr);
-    wl_keyboard_add_listener(wl_seat_get_keyboard(launcher.seat), &keyboardListener, &launcher);
+    wl_seat_add_listener(launcher.seat, &seatListener, &launcher);
     launcher.surface = wl_compositor_create_surface(launcher.compositor);
     xdg_surface* surface = xdg_wm_base_get_xdg_surface(launcher.shell, launcher.surface);
     xdg_surface_add_listener(surface, &surfaceListener, &launcher);
@@ -138,19 +151,14 @@ bool run(wl_display* display, Launcher& launcher)
     xdg_toplevel_set_title(toplevel, "Launcher");
     xdg_toplevel_set_app_id(toplevel, "zandrel-test-launcher");
     wl_surface_commit(launcher.surface);
-    while (!launcher.shown) {
+    while (!launcher.pressed) {
         if (wl_display_dispatch(display) < 0) {
-            return fail("the compositor went away before it showed the window");
+            return fail("the compositor went away before a key was pressed");
         }
     }
-    // The window mapped and focused, and the keyboard's entry sent if any.
-    wl_display_roundtrip(display);
-    wl_display_roundtrip(display);
     xdg_activation_token_v1* token = xdg_activation_v1_get_activation_token(launcher.activation);
     xdg_activation_token_v1_add_listener(token, &tokenListener, &launcher);
-    if (launcher.entered) {
-        xdg_activation_token_v1_set_serial(token, launcher.enterSerial, launcher.seat);
-    }
+    xdg_activation_token_v1_set_serial(token, launcher.keySerial, launcher.seat);
     xdg_activation_token_v1_set_surface(token, launcher.surface);
     xdg_activation_token_v1_set_app_id(token, "io.github.zandrel.zandrel");
     xdg_activation_token_v1_commit(token);

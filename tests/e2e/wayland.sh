@@ -39,19 +39,27 @@ clipboard() { run env WAYLAND_DISPLAY="$socket" timeout 2 wl-paste --no-newline 
 type_keys() { run env WAYLAND_DISPLAY="$socket" wtype -s 300 "$@"; }
 # A command to sway, as its user.
 sway_ipc() { run sh -c 'SWAYSOCK=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock) swaymsg "$@"' sway_ipc "$@"; }
-focused() {
-    sway_ipc -t get_tree |
-        /usr/bin/python3 -c '
+# sway's tree on the windows of an app id: "focused" or "urgent" (one of
+# them is), or "count" (how many there are).
+windows() {
+    sway_ipc -t get_tree | /usr/bin/python3 -c '
 import json, sys
-def walk(node):
-    if node.get("focused") and node.get("app_id") == "io.github.zandrel.zandrel":
-        return True
-    return any(walk(child) for child in node.get("nodes", []) + node.get("floating_nodes", []))
-sys.exit(0 if walk(json.load(sys.stdin)) else 1)'
+what, app = sys.argv[1:]
+def nodes(node):
+    yield node
+    for child in node.get("nodes", []) + node.get("floating_nodes", []):
+        yield from nodes(child)
+mine = [node for node in nodes(json.load(sys.stdin)) if node.get("app_id") == app]
+if what == "count":
+    print(len(mine))
+else:
+    sys.exit(0 if any(node.get(what) for node in mine) else 1)' "$@"
 }
+focused() { windows focused io.github.zandrel.zandrel; }
 
+bus_env=() # none until the test starts its session bus
 start() {
-    start_bg env WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland "$runtime/zandrel"
+    start_bg env WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland "${bus_env[@]}" "$runtime/zandrel"
     pid=$!
     wait_for 10 focused || { fail "the window did not get the focus"; return 1; }
     sleep 0.3 # the keyboard enters the surface after the focus, which no other client can see
@@ -121,36 +129,22 @@ done
 echo "== started again: the running window comes forward with a launcher's token"
 # A session bus of the test's own, as the compositor's user.
 { read -r address; read -r bus; } < <(run dbus-daemon --session --fork --print-address=1 --print-pid=1)
-views() { # the program's windows in sway's tree
-    sway_ipc -t get_tree | /usr/bin/python3 -c '
-import json, sys
-def walk(node):
-    return (node.get("app_id") == "io.github.zandrel.zandrel") + sum(
-        walk(child) for child in node.get("nodes", []) + node.get("floating_nodes", []))
-print(walk(json.load(sys.stdin)))'
-}
-in_front() { focused && [[ $(views) == 1 ]]; }
-# The user calls up the launcher, whose window takes the focus; it asks for
-# a token with that focus, and starts the program with it.
+bus_env=(DBUS_SESSION_BUS_ADDRESS="$address")
+in_front() { focused && [[ $(windows count io.github.zandrel.zandrel) == 1 ]]; }
+# The user calls up the launcher, whose window takes the focus, and presses
+# Enter in it: it asks for a token with that key, to start the program with.
+launcher_focused() { windows focused zandrel-test-launcher; }
 away() {
     coproc LAUNCHER { run env WAYLAND_DISPLAY="$socket" "$runtime/launcher"; }
+    wait_for 5 launcher_focused || fail "the launcher did not take the focus"
+    keys Return
     token=""
     read -r -t 10 token <&"${LAUNCHER[0]}"
     [[ -n "$token" ]] && pass || fail "the launcher got no token"
 }
-again() {
-    run env WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland DBUS_SESSION_BUS_ADDRESS="$address" "$@" \
-        "$runtime/zandrel"
-}
+again() { run env WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland "${bus_env[@]}" "$@" "$runtime/zandrel"; }
 start_again() {
     second_start again XDG_ACTIVATION_TOKEN="$token" || return 1
-    sleep 0.3 # the keyboard enters the surface after the focus, which no other client can see
-}
-start() {
-    start_bg env WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland DBUS_SESSION_BUS_ADDRESS="$address" \
-        "$runtime/zandrel"
-    pid=$!
-    wait_for 10 focused || { fail "the window did not get the focus"; return 1; }
     sleep 0.3 # the keyboard enters the surface after the focus, which no other client can see
 }
 # Sway as it comes only marks a window that asks for the focus as urgent;
@@ -162,15 +156,7 @@ wait "$LAUNCHER_PID" 2>/dev/null
 
 echo "== sway as it comes: the token marks the window urgent"
 sway_ipc focus_on_window_activation urgent >/dev/null
-urgent() {
-    sway_ipc -t get_tree | /usr/bin/python3 -c '
-import json, sys
-def walk(node):
-    if node.get("urgent") and node.get("app_id") == "io.github.zandrel.zandrel":
-        return True
-    return any(walk(child) for child in node.get("nodes", []) + node.get("floating_nodes", []))
-sys.exit(0 if walk(json.load(sys.stdin)) else 1)'
-}
+urgent() { windows urgent io.github.zandrel.zandrel; }
 away
 ends_at_once again XDG_ACTIVATION_TOKEN="$token"
 wait_for 2 urgent && pass || fail "sway did not mark the window urgent"
@@ -180,11 +166,10 @@ sway_ipc focus_on_window_activation smart >/dev/null
 
 echo "== started again without a token: the start still ends, and one window is left"
 away
-launcher_focused() { ! focused; }
-wait_for 5 launcher_focused || fail "the launcher did not take the focus"
 began=$EPOCHREALTIME
 ends_at_once again
-[[ $(views) == 1 ]] && pass || fail "$(views) windows after a second start without a token"
+count=$(windows count io.github.zandrel.zandrel)
+[[ $count == 1 ]] && pass || fail "$count windows after a second start without a token"
 if wait_for 1 focused; then
     echo "without a token: in front $(((${EPOCHREALTIME/./} - ${began/./}) / 1000)) ms after the second start"
 else
