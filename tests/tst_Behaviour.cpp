@@ -139,7 +139,8 @@ void TestBehaviour::window_data()
 
     const QString none;
     QTest::newRow("shown: the mil input, its zero selected")
-        << u"shown"_s << u"Text3"_s << 0 << 1 << u"Text3"_s << false << false << false << none << false;
+        << u"shown"_s << u"Text3"_s << 0 << 1 << u"Text3"_s << false << false << false << none
+        << false;
     QTest::newRow("Tab into an input selects")
         << u"text:Text1:123 caret:Text1:2 tab:Text1"_s << u"Text1"_s << 0 << 3 << none << false
         << false << false << none << false;
@@ -162,9 +163,11 @@ void TestBehaviour::window_data()
         << u"text:Text3:123 caret:Text3:2 esc:Text3"_s << u"Text3"_s << 2 << 0 << none << false
         << false << true << none << false;
     QTest::newRow("Enter on the button does not press it")
-        << u"enter:Command1"_s << u"Text1"_s << 0 << 0 << none << false << false << true << none << false;
+        << u"enter:Command1"_s << u"Text1"_s << 0 << 0 << none << false << false << true << none
+        << false;
     QTest::newRow("Esc on the button does not press it")
-        << u"esc:Command1"_s << u"Text1"_s << 0 << 0 << none << false << false << true << none << false;
+        << u"esc:Command1"_s << u"Text1"_s << 0 << 0 << none << false << false << true << none
+        << false;
     QTest::newRow("Enter in a result box selects nothing")
         << u"text:Text2:39.37 caret:Text2:2 enter:Text2"_s << u"Text2"_s << 2 << 0 << none << false
         << false << true << none << false;
@@ -174,11 +177,13 @@ void TestBehaviour::window_data()
     QTest::newRow("a close request ends the program")
         << u"close"_s << u"Text1"_s << 0 << 0 << none << true << false << false << none << false;
     QTest::newRow("the session ending ends the program")
-        << u"sessionend"_s << u"Text1"_s << 0 << 0 << none << true << false << false << none << false;
+        << u"sessionend"_s << u"Text1"_s << 0 << 0 << none << true << false << false << none
+        << false;
     QTest::newRow("keep on top, chosen once: on")
         << u"ontop"_s << u"Text1"_s << 0 << 0 << none << false << true << false << none << false;
     QTest::newRow("keep on top, chosen again: off")
-        << u"ontop ontop"_s << u"Text1"_s << 0 << 0 << none << false << false << false << none << false;
+        << u"ontop ontop"_s << u"Text1"_s << 0 << 0 << none << false << false << false << none
+        << false;
     QTest::newRow("a new layout gives a result that no longer shows whole its tooltip")
         << u"text:Text4:12345678901.234 laidout"_s << u"Text4"_s << 15 << 0 << none << false
         << false << false << u"12345678901.234"_s << false;

@@ -3,8 +3,8 @@
 #include "runtime/qt/Application.h"
 #include "runtime/qt/Clipboard.h"
 #include "runtime/qt/ErrorReport.h"
-#include "runtime/qt/LaunchToken.h"
 #include "runtime/qt/EventProcedure.h"
+#include "runtime/qt/LaunchToken.h"
 #include "runtime/qt/Translations.h"
 #include "runtime/qt/WaylandClipboardKeeper.h"
 
@@ -143,12 +143,12 @@ void TestRuntime::launchToken_data()
         << u"gnome-shell-1234-host-zandrel-1_TIME98765"_s << qint64(98765);
     QTest::newRow("an activation token")
         << QVariantMap{{u"activation-token"_s, u"a1b2"_s}} << u"a1b2"_s << QString() << qint64(-1);
-    QTest::newRow("a startup id without a time") << QVariantMap{{id, u"kde-42"_s}} << QString()
-                                                 << u"kde-42"_s << qint64(-1);
-    QTest::newRow("time 0 is no time") << QVariantMap{{id, u"x_TIME0"_s}} << QString()
-                                       << u"x_TIME0"_s << qint64(-1);
-    QTest::newRow("a time that is no number") << QVariantMap{{id, u"x_TIME12ab"_s}} << QString()
-                                              << u"x_TIME12ab"_s << qint64(-1);
+    QTest::newRow("a startup id without a time")
+        << QVariantMap{{id, u"kde-42"_s}} << QString() << u"kde-42"_s << qint64(-1);
+    QTest::newRow("time 0 is no time")
+        << QVariantMap{{id, u"x_TIME0"_s}} << QString() << u"x_TIME0"_s << qint64(-1);
+    QTest::newRow("a time that is no number")
+        << QVariantMap{{id, u"x_TIME12ab"_s}} << QString() << u"x_TIME12ab"_s << qint64(-1);
     QTest::newRow("not a string: left out")
         << QVariantMap{{id, QByteArray("x_TIME5")}, {u"activation-token"_s, 7}} << QString()
         << QString() << qint64(-1);

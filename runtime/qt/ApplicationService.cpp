@@ -80,7 +80,8 @@ void ApplicationService::Activate(const QVariantMap& platformData)
 // The program opens no files and has no actions.
 void ApplicationService::Open(const QStringList& /*uris*/, const QVariantMap& /*platformData*/)
 {
-    sendErrorReply(QDBusError::NotSupported, QCoreApplication::applicationName() + QStringLiteral(" opens no files"));
+    sendErrorReply(QDBusError::NotSupported,
+                   QCoreApplication::applicationName() + QStringLiteral(" opens no files"));
 }
 
 void ApplicationService::ActivateAction(const QString& name, const QVariantList& /*parameter*/,

@@ -17,7 +17,8 @@ QString text(const QVariantMap& data, const QString& key)
 
 LaunchToken LaunchToken::FromEnvironment()
 {
-    return {qEnvironmentVariable("XDG_ACTIVATION_TOKEN"), qEnvironmentVariable("DESKTOP_STARTUP_ID")};
+    return {qEnvironmentVariable("XDG_ACTIVATION_TOKEN"),
+            qEnvironmentVariable("DESKTOP_STARTUP_ID")};
 }
 
 LaunchToken LaunchToken::FromPlatformData(const QVariantMap& data)

@@ -34,8 +34,8 @@ int run(int& argc, char** argv, const ProgramHeader& header, auto&& beforeHandOv
     // One instance in the session: a start that finds one running hands it
     // its launcher's token and ends, having touched nothing.
     ApplicationService service(header.desktopFileName);
-    if (!header.desktopFileName.isEmpty() &&
-        service.claim() == ApplicationService::Claim::Taken && service.activateRunning(launch)) {
+    if (!header.desktopFileName.isEmpty() && service.claim() == ApplicationService::Claim::Taken &&
+        service.activateRunning(launch)) {
         return 0;
     }
 #else

@@ -3,11 +3,10 @@
 #include <QGuiApplication>
 #include <QWindow>
 
-#include <xcb/xcb.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <xcb/xcb.h>
 
 namespace Runtime {
 

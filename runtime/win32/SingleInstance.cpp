@@ -33,7 +33,8 @@ SingleInstance::~SingleInstance()
 bool SingleInstance::BringForward(const wchar_t* windowClass, UINT message)
 {
     HWND window = nullptr;
-    for (DWORD waited = 0; !(window = FindWindowW(windowClass, nullptr)); waited += PollMilliseconds) {
+    for (DWORD waited = 0; !(window = FindWindowW(windowClass, nullptr));
+         waited += PollMilliseconds) {
         if (waited >= WindowWaitMilliseconds) {
             return false;
         }

@@ -35,7 +35,8 @@ struct Launcher {
 };
 
 template <typename T>
-T* bind(wl_registry* registry, std::uint32_t name, const wl_interface* interface, std::uint32_t version)
+T* bind(wl_registry* registry, std::uint32_t name, const wl_interface* interface,
+        std::uint32_t version)
 {
     return static_cast<T*>(wl_registry_bind(registry, name, interface, version));
 }
@@ -61,7 +62,10 @@ void global(void* data, wl_registry* registry, std::uint32_t name, const char* i
 void globalRemoved(void*, wl_registry*, std::uint32_t) {}
 const wl_registry_listener registryListener{global, globalRemoved};
 
-void ping(void*, xdg_wm_base* shell, std::uint32_t serial) { xdg_wm_base_pong(shell, serial); }
+void ping(void*, xdg_wm_base* shell, std::uint32_t serial)
+{
+    xdg_wm_base_pong(shell, serial);
+}
 const xdg_wm_base_listener shellListener{ping};
 
 // One white frame, once the compositor has configured the window.
@@ -90,7 +94,10 @@ void configure(void* data, xdg_surface* surface, std::uint32_t serial)
 }
 const xdg_surface_listener surfaceListener{configure};
 
-void keymap(void*, wl_keyboard*, std::uint32_t, std::int32_t fd, std::uint32_t) { close(fd); }
+void keymap(void*, wl_keyboard*, std::uint32_t, std::int32_t fd, std::uint32_t)
+{
+    close(fd);
+}
 void enter(void*, wl_keyboard*, std::uint32_t, wl_surface*, wl_array*) {}
 void leave(void*, wl_keyboard*, std::uint32_t, wl_surface*) {}
 void key(void* data, wl_keyboard*, std::uint32_t serial, std::uint32_t, std::uint32_t,

@@ -440,16 +440,18 @@ void startedAgain()
             ShowWindow(formWindow(), SW_MINIMIZE);
         }
         settle();
-        const bool answered =
-            Runtime::Win32::SingleInstance::BringForward(Form1::WindowClass, Form1::StartedAgainMessage);
+        const bool answered = Runtime::Win32::SingleInstance::BringForward(
+            Form1::WindowClass, Form1::StartedAgainMessage);
         settle();
         DWORD start = 1;
         DWORD end = 0;
-        SendMessageW(input, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        SendMessageW(input, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                     reinterpret_cast<LPARAM>(&end));
         const std::string how = minimised ? "minimised" : "behind another window";
         check(answered && GetForegroundWindow() == formWindow() && !IsIconic(formWindow()),
               how + ": started again, the window comes forward");
-        check(GetFocus() == input && start == 0 && end == 4, how + ": the mil input, 1000 selected");
+        check(GetFocus() == input && start == 0 && end == 4,
+              how + ": the mil input, 1000 selected");
     }
     DestroyWindow(other);
 }
