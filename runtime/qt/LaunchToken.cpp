@@ -4,12 +4,12 @@ namespace Runtime {
 
 namespace {
 
-const QString ActivationTokenKey = QStringLiteral("activation-token");
-const QString StartupIdKey = QStringLiteral("desktop-startup-id");
+constexpr QLatin1StringView ActivationTokenKey("activation-token");
+constexpr QLatin1StringView StartupIdKey("desktop-startup-id");
 
-QString text(const QVariantMap& data, const QString& key)
+QString text(const QVariantMap& data, QLatin1StringView key)
 {
-    const QVariant value = data.value(key);
+    const QVariant value = data.value(QString(key));
     return value.metaType() == QMetaType::fromType<QString>() ? value.toString() : QString();
 }
 
@@ -30,10 +30,10 @@ QVariantMap LaunchToken::platformData() const
 {
     QVariantMap data;
     if (!activationToken.isEmpty()) {
-        data.insert(ActivationTokenKey, activationToken);
+        data.insert(QString(ActivationTokenKey), activationToken);
     }
     if (!startupId.isEmpty()) {
-        data.insert(StartupIdKey, startupId);
+        data.insert(QString(StartupIdKey), startupId);
     }
     return data;
 }
