@@ -20,7 +20,7 @@ CMAKE_CONFIGURE = cmake -S . -G Ninja -DZANDREL_WERROR=$(WERROR)
 SOURCE_DATE_EPOCH ?= $(shell scripts/source-date.sh)
 export SOURCE_DATE_EPOCH
 
-.PHONY: all deps deps-windows deps-release deps-test deps-debian13 configure build run test test-linux test-debian13 test-sanitize windows bench screenshot package fuzz fuzz-build fuzz-smoke format check-format clazy release check-release clean
+.PHONY: all deps deps-windows deps-release deps-test deps-fresh configure build run test test-linux test-debian12 test-debian13 test-sanitize windows bench screenshot package fuzz fuzz-build fuzz-smoke format check-format clazy release check-release clean
 
 all: build
 
@@ -32,8 +32,8 @@ deps-release:
 	@scripts/install-deps.sh release
 deps-test:
 	@scripts/install-deps.sh test
-deps-debian13:
-	@scripts/install-deps.sh debian13
+deps-fresh:
+	@scripts/install-deps.sh fresh
 
 configure: deps
 	@$(CMAKE_CONFIGURE) -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
@@ -58,11 +58,15 @@ test-linux: deps-test build fuzz-smoke
 	CLIPMAN_RUNS=$(CLIPMAN_RUNS) ctest --test-dir $(BUILD_DIR) --output-on-failure --parallel $(JOBS) \
 		--label-exclude windows
 
-# The Linux build and tests again on Debian 13, in a fresh minimal root in
-# $(DEBIAN13_DIR), with warnings as errors (needs root or sudo; CI runs it).
-DEBIAN13_DIR ?= build-debian13
-test-debian13: deps-debian13
-	scripts/test-debian13.sh $(DEBIAN13_DIR) CLIPMAN_RUNS=$(CLIPMAN_RUNS) JOBS=$(JOBS)
+# The README's two commands as a newcomer types them, in a fresh minimal
+# Debian 12 or 13 root in $(FRESH_DIR)12 or 13: make run shows the window, the
+# build installs, make test passes in full, warnings as errors (needs root or
+# sudo; CI runs both).
+FRESH_DIR ?= build-debian
+test-debian12: deps-fresh
+	scripts/fresh-debian.sh bookworm $(FRESH_DIR)12 CLIPMAN_RUNS=$(CLIPMAN_RUNS) JOBS=$(JOBS)
+test-debian13: deps-fresh
+	scripts/fresh-debian.sh trixie $(FRESH_DIR)13 CLIPMAN_RUNS=$(CLIPMAN_RUNS) JOBS=$(JOBS)
 
 # The native Windows program, cross-built with mingw-w64 (64-bit only: the
 # build machines cannot run 32-bit code, so a 32-bit build could not be
@@ -169,4 +173,4 @@ clazy: deps-test build fuzz-build
 
 clean:
 	rm -rf $(BUILD_DIR) $(FUZZ_DIR) $(ASAN_DIR) $(WIN_DIR) $(RELEASE_DIR) $(RELEASE_WIN_DIR) $(DIST_DIR) \
-		$(DEBIAN13_DIR)
+		$(FRESH_DIR)12 $(FRESH_DIR)13

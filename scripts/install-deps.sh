@@ -67,8 +67,9 @@ test=(
     diffoscope-minimal openssl unzip
 )
 
-# make test-debian13: a minimal Debian 13 root to run the Linux tests in.
-debian13=(mmdebstrap)
+# make test-debian12 and test-debian13: a fresh minimal root, and a display of
+# the stage's own on which the window is awaited and closed.
+fresh=(mmdebstrap xvfb xauth python3 python3-xlib)
 
 updated=0
 install_missing() {
@@ -97,9 +98,9 @@ for set in "${@:-run}"; do
     windows) wanted+=("${windows[@]}") ;;
     release) wanted+=("${windows[@]}" "${release[@]}") ;;
     test) wanted+=("${test[@]}") ;;
-    debian13) wanted+=("${debian13[@]}") ;;
-    all) wanted+=("${windows[@]}" "${release[@]}" "${test[@]}" "${debian13[@]}") ;;
-    *) echo "unknown set '$set': run, windows, release, test, debian13 or all" >&2; exit 2 ;;
+    fresh) wanted+=("${fresh[@]}") ;;
+    all) wanted+=("${windows[@]}" "${release[@]}" "${test[@]}" "${fresh[@]}") ;;
+    *) echo "unknown set '$set': run, windows, release, test, fresh or all" >&2; exit 2 ;;
     esac
 done
 install_missing "${wanted[@]}"

@@ -5,7 +5,6 @@ version record, the icon group and the manifest in its resources.
 Usage: check_exe.py EXE VERSION VERSION_TEXT"""
 import pathlib
 import struct
-import subprocess
 import sys
 
 sys.path.insert(0, str(pathlib.Path(__file__).parent))
@@ -44,7 +43,8 @@ DOCUMENTED_MINIMUM = {
         TlsSetValue TranslateMessage TryEnterCriticalSection UpdateWindow VirtualProtect
         VirtualQuery WaitForMultipleObjects WaitForSingleObject WideCharToMultiByte
         AllowSetForegroundWindow FindWindowW GetWindowThreadProcessId IsIconic
-        SendMessageTimeoutW SetForegroundWindow""",
+        SendMessageTimeoutW SetForegroundWindow GetTickCount QueryPerformanceCounter
+        QueryPerformanceFrequency""",
     "XP": """AddVectoredExceptionHandler CreateMutexW DefSubclassProc GetModuleHandleExW
         RemoveVectoredExceptionHandler RtlCaptureContext RtlLookupFunctionEntry RtlUnwindEx
         RtlVirtualUnwind SetDllDirectoryW SetWindowSubclass __C_specific_handler
@@ -53,7 +53,8 @@ DOCUMENTED_MINIMUM = {
         _endthreadex _errno _fmode _initterm _onexit _read _setjmp _strdup _ultoa _wcmdln abort
         calloc exit fprintf fputc fputs free fwrite localeconv longjmp malloc memchr memcmp
         memcpy memmove memset printf realloc signal strcmp strerror strlen strncmp vfprintf
-        wcscmp wcslen""",
+        wcscmp wcslen FormatMessageA GetModuleHandleA LocalFree _vscprintf _vsnprintf getenv
+        ldexp strchr strtoul""",
     "Vista": "GetLocaleInfoEx GetTickCount64",
     # Newer than Windows 7: the exe must not import these.
     "8": "SetDefaultDllDirectories",  # 7 only with KB2533623
@@ -64,25 +65,68 @@ DOCUMENTED_MINIMUM = {
 UP_TO_WINDOWS_7 = ("2000", "XP", "Vista", "7")
 RT_MANIFEST = 24
 RT_STRING = 6
+IMAGE_SUBSYSTEM_WINDOWS_GUI = 2
 
 
-def pe_resources(data):
-    """{(type, id): bytes} of the first language of each resource, and
-    {("languages", type): the languages of that type}."""
-    pe = struct.unpack_from("<I", data, 0x3C)[0]
-    sections, optional_size = struct.unpack_from("<H12xH", data, pe + 6)
-    optional = pe + 24
-    rva, _ = struct.unpack_from("<II", data, optional + 112 + 2 * 8)
-    table = optional + optional_size
-    spans = [struct.unpack_from("<8xIIII", data, table + 40 * i) for i in range(sections)]
+class Image:
+    """A 64-bit PE file's headers: its sections, its data directories and
+    its subsystem, read as the loader reads them."""
 
-    def offset(address):
-        for size, virtual, raw_size, raw in spans:
+    def __init__(self, data):
+        self.data = data
+        pe = struct.unpack_from("<I", data, 0x3C)[0]
+        if data[pe:pe + 4] != b"PE\0\0":
+            raise ValueError("not a PE file")
+        sections, optional_size = struct.unpack_from("<H12xH", data, pe + 6)
+        self.optional = pe + 24
+        if struct.unpack_from("<H", data, self.optional)[0] != 0x20B:
+            raise ValueError("not a 64-bit PE file")
+        self.subsystem = struct.unpack_from("<H", data, self.optional + 68)[0]
+        table = self.optional + optional_size
+        self.spans = [struct.unpack_from("<8xIIII", data, table + 40 * i)
+                      for i in range(sections)]
+
+    def directory(self, index):
+        """The file offset of a data directory (1: imports, 2: resources)."""
+        rva, _ = struct.unpack_from("<II", self.data, self.optional + 112 + index * 8)
+        return self.offset(rva)
+
+    def offset(self, address):
+        for size, virtual, raw_size, raw in self.spans:
             if virtual <= address < virtual + max(size, raw_size):
                 return raw + address - virtual
         raise ValueError(f"RVA {address:#x} outside every section")
 
-    base = offset(rva)
+    def text(self, address):
+        start = self.offset(address)
+        return self.data[start:self.data.index(b"\0", start)].decode("ascii")
+
+
+def pe_imports(image):
+    """{dll: {function}} from the import directory, lower-case DLL names;
+    a function imported by ordinal is named "#ordinal"."""
+    data, found = image.data, {}
+    descriptor = image.directory(1)
+    while True:
+        lookup, _, _, name, thunks = struct.unpack_from("<IIIII", data, descriptor)
+        if not (lookup or name or thunks):
+            return found
+        functions = found.setdefault(image.text(name).lower(), set())
+        entry = image.offset(lookup or thunks)
+        while (thunk := struct.unpack_from("<Q", data, entry)[0]) != 0:
+            if thunk & (1 << 63):
+                functions.add(f"#{thunk & 0xFFFF}")
+            else:
+                functions.add(image.text(thunk + 2))  # after the two-byte hint
+            entry += 8
+        descriptor += 20
+
+
+def pe_resources(image):
+    """{(type, id): bytes} of the first language of each resource, and
+    {("languages", type): the languages of that type}."""
+    data = image.data
+    base = image.directory(2)
 
     def entries(directory):
         named, ids = struct.unpack_from("<12xHH", data, base + directory)
@@ -97,7 +141,7 @@ def pe_resources(data):
                 found.setdefault(("languages", kind), set()).add(language)
             _, leaf = next(entries(names & 0x7FFFFFFF))
             data_rva, size = struct.unpack_from("<II", data, base + leaf)
-            start = offset(data_rva)
+            start = image.offset(data_rva)
             found[(kind, ident)] = data[start:start + size]
     return found
 
@@ -113,18 +157,15 @@ def newer_than_windows_7(functions):
 
 def main():
     exe, version, text = pathlib.Path(sys.argv[1]), sys.argv[2], sys.argv[3]
-    dump = subprocess.run(["x86_64-w64-mingw32-objdump", "-p", str(exe)], capture_output=True,
-                          text=True, check=True).stdout
-    imports = {line.split(":", 1)[1].strip().lower() for line in dump.splitlines()
-               if "DLL Name:" in line}
-    res.check(imports == IMPORTS, f"imports these DLLs and no other: {sorted(imports)}")
-    functions = {line.split()[2] for line in dump.splitlines()
-                 if len(line.split()) == 3 and line.split()[1].isdigit()}
+    image = Image(exe.read_bytes())
+    imported = pe_imports(image)
+    res.check(set(imported) == IMPORTS, f"imports these DLLs and no other: {sorted(imported)}")
+    functions = set().union(*imported.values())
     res.check(len(functions) > 100, f"read the imported functions: {len(functions)}")
     too_new = newer_than_windows_7(functions)
     res.check(not too_new, f"imports nothing newer than Windows 7: {too_new}")
-    res.check("(Windows GUI)" in dump, "a GUI program")
-    resources = pe_resources(exe.read_bytes())
+    res.check(image.subsystem == IMAGE_SUBSYSTEM_WINDOWS_GUI, f"a GUI program: {image.subsystem}")
+    resources = pe_resources(image)
     res.check((res.RT_VERSION, 1) in resources, "version record 1")
     if (res.RT_VERSION, 1) in resources:
         res.check_version(resources[(res.RT_VERSION, 1)], version, text)
