@@ -316,6 +316,8 @@ void TestBehaviour::announcement_data()
         << u"Text1=1000.00 mil"_s;
     QTest::newRow("a letter after it: nothing more")
         << u"change:Text1:25.4 pause change:Text1:25.4x pause"_s << true << u"Text1=1000.00 mil"_s;
+    QTest::newRow("a letter within the pause: nothing heard")
+        << u"change:Text1:25.4 change:Text1:25.4x pause"_s << true << QString();
     QTest::newRow("not a number: no pause, nothing heard")
         << u"change:Text1:x pause"_s << false << QString();
     QTest::newRow("each pause says the new result once")

@@ -45,10 +45,11 @@ void FormBehaviour::inputClicked(Row row)
 // millimetres to mils) into the row's result box and onto the clipboard
 // (ConversionRow::onChange). A screen reader hears the result with its
 // unit, as the row shows them, once typing pauses: one result, not one per
-// key.
+// key, and none when the text that stands at the pause is no number.
 void FormBehaviour::inputChanged(Row row, std::u16string_view decimalPoint)
 {
     if (!m_rows[static_cast<std::size_t>(row)].onChange(decimalPoint)) {
+        m_announcement.clear();
         return;
     }
     m_announcement = m_view.result(row).text();
