@@ -5,7 +5,9 @@ contrast with the values given, after DELAY seconds, as a portal still
 starting would; a key given no value is unknown, as on portals that predate
 it. It prints "ready" once it owns the name and "answered KEY" after each
 answer; each line read from standard input, "GROUP KEY TYPE VALUE" (TYPE a
-D-Bus type such as u or s), is sent as SettingChanged, then "sent" printed.
+D-Bus type such as u or s), is sent as SettingChanged, then "sent" printed;
+"burst COUNT GROUP KEY TYPE VALUE,VALUE..." sends COUNT of them at once, the
+values in turn, as a desktop gone wild would.
 
 Usage: fake_portal.py DELAY [color-scheme=N] [contrast=N]"""
 import sys
@@ -49,10 +51,14 @@ def main():
             invocation.return_dbus_error("org.freedesktop.portal.Error.NotFound", "no such setting")
 
     def send(line):
-        group, key, kind, text = line.split()
-        value = GLib.Variant(kind, int(text) if kind in "uiqnxt" else text)
-        bus[0].emit_signal(None, PATH, INTERFACE, "SettingChanged",
-                           GLib.Variant("(ssv)", (group, key, value)))
+        words = line.split()
+        count = int(words.pop(1)) if words[0] == "burst" else 1
+        group, key, kind, texts = words[-4:]
+        values = [GLib.Variant(kind, int(text) if kind in "uiqnxt" else text)
+                  for text in texts.split(",")]
+        for i in range(count):
+            bus[0].emit_signal(None, PATH, INTERFACE, "SettingChanged",
+                               GLib.Variant("(ssv)", (group, key, values[i % len(values)])))
         bus[0].flush_sync(None)
         print("sent", flush=True)
         return False

@@ -118,6 +118,25 @@ if [[ "${1:-}" == --session ]]; then
         converts "high contrast"
         stop
         ;;
+    burst)
+        echo "== a burst of changes in high contrast: typing goes on as ever"
+        portal 0 color-scheme=1 contrast=1
+        start black_with_focus || exit 1
+        rss() { awk '/^VmRSS/ { print $2 }' "/proc/$pid/status"; }
+        before=$(rss)
+        signal burst 20000 org.freedesktop.appearance color-scheme u 1,0
+        sent=${EPOCHREALTIME/./}
+        xdotool key Return type --delay 20 2000
+        expect_clipboard 50.800 "2000 typed after 20000 changes"
+        # A clipboard read waits for a busy program, past wait_for's deadline.
+        copied=$(((${EPOCHREALTIME/./} - sent) / 1000))
+        echo "copied $copied ms after the burst; memory $before kB before it, $(rss) kB after"
+        ((copied < 2000)) && pass || fail "2000 was copied $copied ms after the burst"
+        # The last signal says no preference: in high contrast, white.
+        wait_for 2 white && pass || fail "not as the last signal says: $(pixel Label1 -20)"
+        (($(rss) - before < 8192)) && pass || fail "the burst left $(($(rss) - before)) kB more"
+        stop
+        ;;
     malformed)
         echo "== malformed values change nothing"
         portal 0 color-scheme=1
@@ -189,7 +208,7 @@ cat >"$work/bus.conf" <<'CONF'
   </policy>
 </busconfig>
 CONF
-for case in late high malformed overtaken none; do
+for case in late high burst malformed overtaken none; do
     dbus-run-session --config-file="$work/bus.conf" -- "$0" --session "$zandrel" "$case" ||
         fail "$case"
 done

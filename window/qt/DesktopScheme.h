@@ -23,11 +23,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void followSoon();
     void follow();
 
     QWidget* m_window;
     ColourScheme::Preference m_preference = ColourScheme::Preference::NoPreference;
     bool m_highContrast = false;
+    bool m_followPending = false;
     // The scheme the window is drawn in; none: the platform's.
     const ColourScheme::Scheme* m_scheme = nullptr;
 };
