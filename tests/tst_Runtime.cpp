@@ -1,6 +1,7 @@
 #include "FormHarness.h"
 #include "runtime/numbers/RuntimeError.h"
 #include "runtime/qt/Application.h"
+#include "runtime/qt/ApplicationService.h"
 #include "runtime/qt/Clipboard.h"
 #include "runtime/qt/ErrorReport.h"
 #include "runtime/qt/EventProcedure.h"
@@ -9,6 +10,8 @@
 #include "runtime/qt/WaylandClipboardKeeper.h"
 
 #include <QClipboard>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -46,6 +49,7 @@ private slots:
     void launchToken_data();
     void launchToken();
     void exitButtonEndsWithNonNumber();
+    void endingLetsTheSessionGo();
     void clipboardReplacesText();
     void maximiseRequestKeepsTheWindow();
     void noClipboardCopyWithoutDataControl();
@@ -194,6 +198,23 @@ void TestRuntime::exitButtonEndsWithNonNumber()
     QCOMPARE(harness.box("Text2")->text(), u"0");
     // Ended, not unloaded: the window was not closed on the way out.
     QVERIFY(harness.form()->isVisible());
+}
+
+// Once its end is asked for, the program no longer answers for the session,
+// though its event loop has not yet ended: a start from then on finds the
+// name free and makes a window of its own.
+void TestRuntime::endingLetsTheSessionGo()
+{
+    if (!qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS")) {
+        QSKIP("on a session bus of the test's own: the runtime_session_bus test");
+    }
+    const QString id = u"io.github.zandrel.test"_s;
+    Runtime::ApplicationService service(id);
+    QCOMPARE(service.claim(), Runtime::ApplicationService::Claim::Ours);
+    QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
+    QVERIFY(bus->isServiceRegistered(id));
+    m_app->end(0);
+    QVERIFY(!bus->isServiceRegistered(id));
 }
 
 void TestRuntime::clipboardReplacesText()

@@ -68,8 +68,12 @@ bool Application::notify(QObject* receiver, QEvent* event)
 
 void Application::end(int status)
 {
+    const bool first = !m_ended;
     m_ended = true;
     QCoreApplication::exit(status);
+    if (first) {
+        emit ending();
+    }
 }
 
 void Application::reportAndEnd(std::exception_ptr error)

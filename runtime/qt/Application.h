@@ -34,6 +34,11 @@ public:
     // UnhandledErrorStatus. Only the first report is shown.
     void reportAndEnd(std::exception_ptr error);
 
+signals:
+    // The end was asked for (end()): the event loop finishes its turn, then
+    // the shutdown follows. Emitted once.
+    void ending();
+
 private:
     bool m_ended = false;
     bool m_reporting = false;

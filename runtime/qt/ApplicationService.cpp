@@ -1,5 +1,6 @@
 #include "runtime/qt/ApplicationService.h"
 
+#include "runtime/qt/Application.h"
 #include "runtime/qt/SessionBus.h"
 
 #include <QCoreApplication>
@@ -31,8 +32,12 @@ ApplicationService::ApplicationService(const QString& appId, QObject* parent)
     , m_id(appId)
     , m_path(objectPath(appId))
 {
-    // From the moment the event loop has ended, a new start gets a window of
-    // its own rather than an answer from a program on its way out.
+    // From the moment the end is asked for, a new start gets a window of its
+    // own rather than an answer from a program on its way out: the call it
+    // makes finds neither the name nor the object.
+    if (Application* app = Application::instance()) {
+        connect(app, &Application::ending, this, [this] { release(); });
+    }
     connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this,
             [this] { release(); });
 }
