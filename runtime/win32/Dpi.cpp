@@ -1,10 +1,15 @@
 #include "runtime/win32/Dpi.h"
 
+#include "runtime/win32/SystemLibrary.h"
+
 namespace Runtime::Win32 {
 
 namespace {
 
 using GetDpiForWindowFunction = UINT WINAPI(HWND);
+using GetDpiForMonitorFunction = HRESULT WINAPI(HMONITOR, int, UINT*, UINT*);
+// GetDpiForMonitor's MDT_EFFECTIVE_DPI: the scale the user chose.
+constexpr int EffectiveDpi = 0;
 using GetDpiForSystemFunction = UINT WINAPI();
 using GetSystemMetricsForDpiFunction = int WINAPI(int, UINT);
 using AdjustWindowRectExForDpiFunction = BOOL WINAPI(LPRECT, DWORD, BOOL, DWORD, UINT);
@@ -29,11 +34,34 @@ UINT screenDpi()
 
 } // namespace
 
+DpiSources& WindowDpiSources()
+{
+    static DpiSources sources = [] {
+        DpiSources found{user32<GetDpiForWindowFunction>("GetDpiForWindow"), nullptr};
+        if (!found.forWindow) {
+            found.forMonitor =
+                SystemFunction<GetDpiForMonitorFunction>(L"shcore.dll", "GetDpiForMonitor");
+        }
+        return found;
+    }();
+    return sources;
+}
+
 UINT WindowDpi(HWND window)
 {
-    static const auto forWindow = user32<GetDpiForWindowFunction>("GetDpiForWindow");
-    const UINT dpi = forWindow ? forWindow(window) : 0;
-    return dpi ? dpi : SystemDpi();
+    const DpiSources& sources = WindowDpiSources();
+    if (const UINT dpi = sources.forWindow ? sources.forWindow(window) : 0) {
+        return dpi;
+    }
+    UINT x = 0;
+    UINT y = 0;
+    if (sources.forMonitor &&
+        SUCCEEDED(sources.forMonitor(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST),
+                                     EffectiveDpi, &x, &y)) &&
+        x) {
+        return x;
+    }
+    return SystemDpi();
 }
 
 UINT SystemDpi()

@@ -30,7 +30,7 @@ SingleInstance::~SingleInstance()
     }
 }
 
-bool SingleInstance::BringForward(const wchar_t* windowClass, UINT message)
+bool SingleInstance::BringForward(const wchar_t* windowClass, UINT message, LRESULT taken)
 {
     HWND window = nullptr;
     for (DWORD waited = 0; !(window = FindWindowW(windowClass, nullptr));
@@ -45,7 +45,8 @@ bool SingleInstance::BringForward(const wchar_t* windowClass, UINT message)
     AllowSetForegroundWindow(process);
     DWORD_PTR answer = 0;
     return SendMessageTimeoutW(window, message, 0, 0, SMTO_ABORTIFHUNG, AnswerTimeoutMilliseconds,
-                               &answer) != 0;
+                               &answer) != 0 &&
+           static_cast<LRESULT>(answer) == taken;
 }
 
 } // namespace Runtime::Win32

@@ -21,8 +21,9 @@ public:
 
     // Lets the running instance's window of that class take the foreground,
     // which only the process the user just started may hand on, and sends it
-    // `message` to come forward. False when no such window answered in time.
-    [[nodiscard]] static bool BringForward(const wchar_t* windowClass, UINT message);
+    // `message` to come forward. False unless such a window answered `taken`
+    // in time: one on its way out answers otherwise.
+    [[nodiscard]] static bool BringForward(const wchar_t* windowClass, UINT message, LRESULT taken);
 
 private:
     HANDLE m_mutex = nullptr;

@@ -44,7 +44,7 @@ DOCUMENTED_MINIMUM = {
         VirtualQuery WaitForMultipleObjects WaitForSingleObject WideCharToMultiByte
         AllowSetForegroundWindow FindWindowW GetWindowThreadProcessId IsIconic
         SendMessageTimeoutW SetForegroundWindow GetTickCount QueryPerformanceCounter
-        QueryPerformanceFrequency""",
+        QueryPerformanceFrequency MonitorFromWindow""",
     "XP": """AddVectoredExceptionHandler CreateMutexW DefSubclassProc GetModuleHandleExW
         RemoveVectoredExceptionHandler RtlCaptureContext RtlLookupFunctionEntry RtlUnwindEx
         RtlVirtualUnwind SetDllDirectoryW SetWindowSubclass __C_specific_handler
@@ -58,6 +58,7 @@ DOCUMENTED_MINIMUM = {
     "Vista": "GetLocaleInfoEx GetTickCount64",
     # Newer than Windows 7: the exe must not import these.
     "8": "SetDefaultDllDirectories",  # 7 only with KB2533623
+    "8.1": "GetDpiForMonitor",
     "10 1607": """AdjustWindowRectExForDpi GetDpiForSystem GetDpiForWindow
         GetSystemMetricsForDpi""",
     "10 1709": "UiaRaiseNotificationEvent",

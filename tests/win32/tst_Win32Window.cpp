@@ -2,6 +2,7 @@
 // be changed under it and the window read back: colour schemes, the message
 // font, a DPI change, what a screen reader hears, and Keep on top. Every
 // setting changed is restored.
+#include "runtime/win32/Dpi.h"
 #include "runtime/win32/Notification.h"
 #include "runtime/win32/SingleInstance.h"
 #include "window/Contrast.h"
@@ -332,6 +333,46 @@ void dpiChange()
     }
 }
 
+// Where the window's DPI comes from, on each Windows: its own where Windows
+// knows it (10), else its monitor's (8.1), else the session's (7).
+HMONITOR asked = nullptr;
+void dpiSources()
+{
+    using Runtime::Win32::DpiSources;
+    DpiSources& sources = Runtime::Win32::WindowDpiSources();
+    const DpiSources system = sources;
+    const auto window144 = [](HWND) -> UINT { return 144; };
+    const auto windowUnknown = [](HWND) -> UINT { return 0; };
+    const auto monitor120 = [](HMONITOR monitor, int, UINT* x, UINT* y) -> HRESULT {
+        asked = monitor;
+        *x = *y = 120;
+        return S_OK;
+    };
+    const auto monitorFails = [](HMONITOR, int, UINT*, UINT*) -> HRESULT { return E_FAIL; };
+    const struct {
+        const char* name;
+        DpiSources sources;
+        UINT dpi;
+    } cases[] = {
+        {"Windows 10: the window's own", {window144, monitor120}, 144},
+        {"Windows 8.1: its monitor's", {nullptr, monitor120}, 120},
+        {"the window's own unknown: its monitor's", {windowUnknown, monitor120}, 120},
+        {"a monitor that cannot tell: the session's",
+         {nullptr, monitorFails},
+         Runtime::Win32::SystemDpi()},
+        {"Windows 7: the session's", {nullptr, nullptr}, Runtime::Win32::SystemDpi()},
+    };
+    for (const auto& c : cases) {
+        sources = c.sources;
+        asked = nullptr;
+        const UINT dpi = Runtime::Win32::WindowDpi(formWindow());
+        check(dpi == c.dpi && (c.dpi != 120 ||
+                               asked == MonitorFromWindow(formWindow(), MONITOR_DEFAULTTONEAREST)),
+              std::string("the window's DPI, ") + c.name + ": " + std::to_string(dpi));
+    }
+    sources = system;
+}
+
 // Wine's accessibility proxies ignore dynamic annotation, so what a screen
 // reader would hear is read from the texts the window annotates with; the
 // window menu is read as it is.
@@ -441,7 +482,7 @@ void startedAgain()
         }
         settle();
         const bool answered = Runtime::Win32::SingleInstance::BringForward(
-            Form1::WindowClass, Form1::StartedAgainMessage);
+            Form1::WindowClass, Form1::StartedAgainMessage, Form1::StartedAgainAnswer);
         settle();
         DWORD start = 1;
         DWORD end = 0;
@@ -593,6 +634,7 @@ int main(int argc, char** argv)
         messageFont();
         toolTipFollowsTheFont();
         dpiChange();
+        dpiSources();
         keepOnTop();
         startedAgain();
         announcements();

@@ -2,9 +2,9 @@
 
 #include <commctrl.h>
 
-EditBox::EditBox(HWND edit)
-    : m_edit(edit)
+void EditBox::attach(HWND edit)
 {
+    m_edit = edit;
 }
 
 void EditBox::attachToolTips(HWND toolTips)
@@ -42,6 +42,9 @@ void EditBox::setSelection(int start, int length)
 
 bool EditBox::showsWholeText() const
 {
+    if (!m_edit) {
+        return true;
+    }
     const std::u16string_view content = text();
     const std::wstring wide(content.begin(), content.end());
     HDC dc = GetDC(m_edit);

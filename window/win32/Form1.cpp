@@ -73,7 +73,7 @@ bool Form1::Load()
 
     ShowWindow(m_window, SW_SHOWNORMAL);
     UpdateWindow(m_window);
-    m_behaviour->shown();
+    m_behaviour.shown();
     return true;
 }
 
@@ -137,8 +137,8 @@ void Form1::createControls(UINT dpi)
 
     for (const Row row : Controls::Rows) {
         const auto r = static_cast<std::size_t>(row);
-        m_inputs[r] = std::make_unique<EditBox>(m_controls[Controls::Of(row).input]);
-        m_results[r] = std::make_unique<EditBox>(m_controls[Controls::Of(row).result]);
+        m_inputs[r].attach(m_controls[Controls::Of(row).input]);
+        m_results[r].attach(m_controls[Controls::Of(row).result]);
     }
     for (std::size_t i = 0; i < Controls::Count; ++i) {
         // Clicks, and a screen reader's first question to any control it
@@ -147,9 +147,6 @@ void Form1::createControls(UINT dpi)
             SetWindowSubclass(m_controls[i], controlProc, 0, reinterpret_cast<DWORD_PTR>(this));
         }
     }
-    // Wired once the boxes hold their "0": nothing converts before the first
-    // edit.
-    m_behaviour.emplace(static_cast<WindowView&>(*this), m_clipboard);
     applyColours();
 }
 
@@ -175,9 +172,9 @@ void Form1::finishAfterFirstPaint()
                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                  nullptr, nullptr, m_instance, nullptr);
     m_colours.colourToolTips(m_toolTips);
-    for (const auto* boxes : {&m_inputs, &m_results}) {
-        for (const auto& box : *boxes) {
-            box->attachToolTips(m_toolTips);
+    for (auto* boxes : {&m_inputs, &m_results}) {
+        for (auto& box : *boxes) {
+            box.attachToolTips(m_toolTips);
         }
     }
 }
@@ -217,7 +214,7 @@ void Form1::applyDpi(UINT dpi, const RECT* suggested)
     const Layout layout = MeasureLayout(measuringBox(), m_font, dpi, m_decimalPoint);
     Place(m_controls, layout.places);
     fitWindow(layout.client, suggested);
-    m_behaviour->laidOut();
+    m_behaviour.laidOut();
 }
 
 // The window's frame around a client area of this size, at the window's
@@ -254,12 +251,12 @@ HWND Form1::measuringBox() const
 
 TextBox& Form1::input(Row row)
 {
-    return *m_inputs[static_cast<std::size_t>(row)];
+    return m_inputs[static_cast<std::size_t>(row)];
 }
 
 TextBox& Form1::result(Row row)
 {
-    return *m_results[static_cast<std::size_t>(row)];
+    return m_results[static_cast<std::size_t>(row)];
 }
 
 void Form1::focusInput(Row row)
@@ -302,5 +299,6 @@ void Form1::announce(Row row, std::u16string_view text)
 // The program ends when its window is gone (WM_DESTROY), with status 0.
 void Form1::end()
 {
+    m_ending = true;
     DestroyWindow(m_window);
 }

@@ -8,7 +8,6 @@
 #include "window/WindowView.h"
 
 #include <array>
-#include <memory>
 #include <optional>
 #include <string>
 #include <windows.h>
@@ -37,8 +36,11 @@ public:
     static constexpr UINT KeepOnTopCommand = 0x0100;
     // The class a second start finds the window by, and the message it sends
     // it to come forward.
+    // The window answers StartedAgainAnswer once it comes forward; a window
+    // on its way out answers 0, and the new start makes a window of its own.
     static constexpr wchar_t WindowClass[] = L"ZandrelForm1";
     static constexpr UINT StartedAgainMessage = WM_APP + 2;
+    static constexpr LRESULT StartedAgainAnswer = 1;
 
 private:
     // The focus reached a row's input (wParam: the Row; lParam: how, an
@@ -90,15 +92,19 @@ private:
     Colours m_colours;
     UINT m_dpi = 96;
     // By row.
-    std::array<std::unique_ptr<EditBox>, Controls::RowCount> m_inputs;
-    std::array<std::unique_ptr<EditBox>, Controls::RowCount> m_results;
+    std::array<EditBox, Controls::RowCount> m_inputs;
+    std::array<EditBox, Controls::RowCount> m_results;
     Runtime::Win32::ClipboardWriter m_clipboardWriter{ClipboardTimer};
     WindowsClipboard m_clipboard{m_clipboardWriter};
-    std::optional<FormBehaviour> m_behaviour;
+    // Made with the window object, its boxes' controls attached later: every
+    // message the window gets has a behaviour to go to.
+    FormBehaviour m_behaviour{static_cast<WindowView&>(*this), m_clipboard};
     std::u16string m_decimalPoint;
     HWND m_lastFocus = nullptr;
     // How a focus that arrives now got there: Tab while the dialog manager
     // handles the key, a click while a box handles the button.
     Entry m_entering = Entry::Program;
     bool m_described = false;
+    // The end was asked for: the window no longer comes forward for a start.
+    bool m_ending = false;
 };

@@ -14,8 +14,8 @@ int Form1::Run()
         if (message.message == WM_KEYDOWN &&
             (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE) &&
             IsChild(m_window, message.hwnd) &&
-            m_behaviour->keyPressed(message.wParam == VK_RETURN ? Key::Enter : Key::Escape,
-                                    inputRow(message.hwnd))) {
+            m_behaviour.keyPressed(message.wParam == VK_RETURN ? Key::Enter : Key::Escape,
+                                   inputRow(message.hwnd))) {
             continue;
         }
         // Tab and Shift+Tab; a box the focus reaches meanwhile was tabbed into.
@@ -61,7 +61,7 @@ LRESULT CALLBACK Form1::controlProc(HWND control, UINT message, WPARAM wParam, L
         form->m_entering = Entry::Program;
     } else if (message == WM_LBUTTONUP) {
         if (const auto row = form->inputRow(control)) {
-            form->m_behaviour->inputClicked(*row);
+            form->m_behaviour.inputClicked(*row);
         }
     }
     return result;
@@ -82,11 +82,14 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
         }
         break;
     case EnteredMessage:
-        m_behaviour->inputEntered(static_cast<Row>(wParam), static_cast<Entry>(lParam));
+        m_behaviour.inputEntered(static_cast<Row>(wParam), static_cast<Entry>(lParam));
         return 0;
     case StartedAgainMessage:
-        m_behaviour->startedAgain();
-        return 0;
+        if (m_ending) {
+            return 0;
+        }
+        m_behaviour.startedAgain();
+        return StartedAgainAnswer;
     case WM_ACTIVATE:
         onActivate(LOWORD(wParam) != WA_INACTIVE);
         return 0;
@@ -99,7 +102,7 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case WM_SYSCOMMAND:
         if ((wParam & 0xfff0u) == KeepOnTopCommand) {
-            m_behaviour->keepOnTopToggled();
+            m_behaviour.keepOnTopToggled();
             return 0;
         }
         break;
@@ -121,11 +124,11 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_NOTIFY:
         return onNotify(*reinterpret_cast<const NMHDR*>(lParam));
     case WM_CLOSE:
-        m_behaviour->closeRequested();
+        m_behaviour.closeRequested();
         return 0;
     case WM_ENDSESSION:
         if (wParam) {
-            m_behaviour->sessionEnding();
+            m_behaviour.sessionEnding();
         }
         return 0;
     case WM_DESTROY:
@@ -153,7 +156,7 @@ bool Form1::onTimer(WPARAM timer)
     }
     if (timer == TypingPauseTimer) {
         KillTimer(m_window, TypingPauseTimer);
-        m_behaviour->typingPaused();
+        m_behaviour.typingPaused();
         return true;
     }
     return false;
@@ -216,7 +219,7 @@ void Form1::onSettingChange(WPARAM setting, LPARAM name)
 void Form1::onCommand(HWND control, int code)
 {
     if (code == BN_CLICKED && control == m_controls[Controls::ExitButton]) {
-        m_behaviour->exitPressed();
+        m_behaviour.exitPressed();
         return;
     }
     const std::optional<Row> row = inputRow(control);
@@ -224,7 +227,7 @@ void Form1::onCommand(HWND control, int code)
         return; // a result box: the program never reacts to it
     }
     if (code == EN_CHANGE) {
-        m_behaviour->inputChanged(*row, m_decimalPoint);
+        m_behaviour.inputChanged(*row, m_decimalPoint);
     } else if (code == EN_SETFOCUS) {
         // After the dialog manager's own selection of a box it tabs into,
         // which comes after this notification.

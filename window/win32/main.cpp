@@ -13,8 +13,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
     // One window in the session: started again, the program brings the
     // running one forward and ends.
     const Runtime::Win32::SingleInstance single(ZANDREL_APP_ID);
-    if (!single.first() && Runtime::Win32::SingleInstance::BringForward(
-                               Form1::WindowClass, Form1::StartedAgainMessage)) {
+    if (!single.first() &&
+        Runtime::Win32::SingleInstance::BringForward(Form1::WindowClass, Form1::StartedAgainMessage,
+                                                     Form1::StartedAgainAnswer)) {
         return 0;
     }
     Form1 form(instance);
