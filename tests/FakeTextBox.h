@@ -62,14 +62,13 @@ public:
 };
 
 // A window in memory: each row's boxes, which input has the focus, whether it
-// is kept on top or was brought forward, and whether the program was ended.
+// is kept on top, and whether the program was ended.
 class FakeWindow : public WindowView
 {
 public:
     TextBox& input(Row row) override { return inputs.at(static_cast<std::size_t>(row)); }
     TextBox& result(Row row) override { return results.at(static_cast<std::size_t>(row)); }
     void focusInput(Row row) override { focused = row; }
-    void bringForward() override { forward = true; }
     void keepOnTop(bool on) override { onTop = on; }
     void restartTypingPause(std::chrono::milliseconds pause) override { pausing = pause; }
     void announce(Row row, std::u16string_view text) override
@@ -84,6 +83,5 @@ public:
     std::optional<std::chrono::milliseconds> pausing; // the last pause started
     std::vector<std::pair<Row, std::u16string>> heard;
     bool onTop = false;
-    bool forward = false; // brought in front of the others
     bool ended = false;
 };

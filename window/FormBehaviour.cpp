@@ -69,13 +69,12 @@ void FormBehaviour::typingPaused()
 
 // Neither key ever presses the button or moves the focus elsewhere. Enter in
 // an input inserts nothing and selects its leading text again.
-bool FormBehaviour::keyPressed(Key key, std::optional<Row> input)
+void FormBehaviour::keyPressed(Key key, std::optional<Row> input)
 {
     if (key == Key::Enter && input) {
         m_view.focusInput(*input);
         SelectEntry(m_view.input(*input));
     }
-    return true;
 }
 
 void FormBehaviour::exitPressed()
@@ -108,13 +107,12 @@ void FormBehaviour::laidOut()
     }
 }
 
-// Started again, the program is wanted for a new value: the window comes
-// forward with the input it was left in entered as by the program, its
-// leading text selected to be overwritten. The window coming back in any
-// other way keeps the caret where it was (inputEntered()).
+// Started again, the program is wanted for a new value: the input it was
+// left in is entered as by the program, its leading text selected to be
+// overwritten. The window coming back in any other way keeps the caret where
+// it was (inputEntered()).
 void FormBehaviour::startedAgain()
 {
-    m_view.bringForward();
     m_view.focusInput(m_lastInput);
     SelectEntry(m_view.input(m_lastInput));
 }

@@ -42,9 +42,9 @@ public:
     // The text of a row's input changed, by any means.
     void inputChanged(Row row, std::u16string_view decimalPoint);
     // Enter or Esc in any control of the window, before the toolkit sees it;
-    // `input` is the row whose input has the focus, if one has. True when
-    // the key is taken: the toolkit must do nothing more with it.
-    [[nodiscard]] bool keyPressed(Key key, std::optional<Row> input);
+    // `input` is the row whose input has the focus, if one has. The key is
+    // the window's: the toolkit does nothing more with it.
+    void keyPressed(Key key, std::optional<Row> input);
     // The exit button was pressed, by any means.
     void exitPressed();
     // The user asked the window manager to close the window.
@@ -58,7 +58,8 @@ public:
     // The boxes' size or font changed: a result may fit now, or no longer.
     void laidOut();
     // The program was started again while this window runs: the new start
-    // ends, and this window comes forward instead.
+    // ends, and this window has come forward instead (the front end brings
+    // it, with what the platform hands on).
     void startedAgain();
 
 private:

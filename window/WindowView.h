@@ -21,10 +21,6 @@ public:
     [[nodiscard]] virtual TextBox& result(Row row) = 0;
     // Moves the keyboard focus to a row's input, as a program does.
     virtual void focusInput(Row row) = 0;
-    // Brings the window in front of the others with the keyboard focus,
-    // restored if it was minimised, as far as the desktop lets it: with the
-    // token of the start that asked for it, where the desktop gave one.
-    virtual void bringForward() = 0;
     // Keeps the window above every other window, or no longer.
     virtual void keepOnTop(bool on) = 0;
     // Starts the pause after typing again: when it passes with no further

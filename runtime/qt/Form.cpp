@@ -51,14 +51,7 @@ void Form::applyFixedSize()
     resize(m_fixedSize);
 }
 
-void Form::requestedAgain(const LaunchToken& token)
-{
-    m_launch = token;
-    startedAgain();
-    m_launch = {};
-}
-
-void Form::comeForward()
+void Form::comeForward(const LaunchToken& token)
 {
     if (isMinimized()) {
         setWindowState(windowState() & ~Qt::WindowMinimized);
@@ -70,8 +63,9 @@ void Form::comeForward()
         return;
     }
 #ifdef ZANDREL_APPLICATION_SERVICE
-    ActivateWindow(*window, m_launch);
+    ActivateWindow(*window, token);
 #else
+    Q_UNUSED(token)
     window->requestActivate();
 #endif
 }

@@ -18,18 +18,18 @@ public:
     virtual void Load() = 0;
 
     // Another start of the program asked for this window, with the token its
-    // launcher gave that start. What follows is the form's to decide
-    // (startedAgain()); comeForward() uses the token.
-    void requestedAgain(const LaunchToken& token);
+    // launcher gave that start: the form comes forward with it, and may do
+    // more.
+    virtual void startedAgain(const LaunchToken& token) { comeForward(token); }
 
     // A window of one size, which the user neither resizes nor maximises.
     void setFixedClientSize(const QSize& size);
 
 protected:
-    virtual void startedAgain() { comeForward(); }
     // Restores the window if it is minimised, and asks the desktop to put it
-    // in front with the keyboard focus.
-    void comeForward();
+    // in front with the keyboard focus, showing the token of the start that
+    // asked for it where there is one.
+    void comeForward(const LaunchToken& token);
 
     bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -39,7 +39,6 @@ private:
     void applyFixedSize();
 
     QSize m_fixedSize;
-    LaunchToken m_launch; // of the start being answered
     bool m_painted = false;
 };
 

@@ -57,7 +57,7 @@ int run(int& argc, char** argv, const ProgramHeader& header, auto&& beforeHandOv
     }
 #ifdef ZANDREL_APPLICATION_SERVICE
     QObject::connect(&service, &ApplicationService::activated, form.get(),
-                     [&form](const LaunchToken& token) { form->requestedAgain(token); });
+                     [&form](const LaunchToken& token) { form->startedAgain(token); });
 #endif
     const int status = QCoreApplication::exec();
     beforeHandOver();

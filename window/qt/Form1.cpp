@@ -5,35 +5,22 @@
 #include "runtime/qt/QtNumbers.h"
 #include "window/Contrast.h"
 #include "window/qt/Accessibility.h"
+#include "window/qt/ControlFactory.h"
 #include "window/qt/DesktopScheme.h"
 #include "window/qt/EntryBox.h"
 #include "window/qt/PaletteColours.h"
 #include "window/qt/ResultBox.h"
-#include "ZandrelVersion.h"
 
 #include <QAccessible>
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
 #include <QAccessibleAnnouncementEvent>
 #endif
 #include <QCloseEvent>
-#include <QFrame>
-#include <QIcon>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 
 namespace {
-
-QIcon applicationIcon()
-{
-    // The theme's icon when the desktop entry is installed, ours otherwise.
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256}) {
-        icon.addFile(QStringLiteral(":/icons/zandrel-%1.png").arg(size), QSize(size, size));
-    }
-    return QIcon::fromTheme(QString::fromLatin1(ZandrelAppId), icon);
-}
 
 Qt::WindowFlags frameFlags(const FormDesign::Frame& frame)
 {
@@ -42,50 +29,6 @@ Qt::WindowFlags frameFlags(const FormDesign::Frame& frame)
     flags.setFlag(Qt::WindowMinimizeButtonHint, frame.minimiseBox);
     flags.setFlag(Qt::WindowMaximizeButtonHint, frame.maximiseBox);
     return flags;
-}
-
-QWidget* makeControl(const Controls::Control& design, QWidget* parent)
-{
-    using Controls::Kind;
-    QWidget* control = nullptr;
-    const QString caption = Runtime::ToQString(design.caption);
-    switch (design.kind) {
-    case Kind::Input:
-    case Kind::Result: {
-        QLineEdit* box = design.kind == Kind::Input ? static_cast<QLineEdit*>(new EntryBox(parent))
-                                                    : new ResultBox(parent);
-        box->setText(caption);
-        control = box;
-        break;
-    }
-    case Kind::Label: {
-        auto* label = new QLabel(parent);
-        label->setText(caption);
-        label->setTextFormat(Qt::PlainText);
-        control = label;
-        break;
-    }
-    case Kind::Line: {
-        auto* line = new QFrame(parent);
-        line->setFrameShape(QFrame::HLine);
-        line->setFrameShadow(QFrame::Plain);
-        control = line;
-        break;
-    }
-    case Kind::Button: {
-        auto* button = new QPushButton(parent);
-        button->setText(caption);
-        // Neither the default nor an auto-default button: what Enter does is
-        // the window's behaviour.
-        button->setAutoDefault(false);
-        button->setDefault(false);
-        control = button;
-        break;
-    }
-    }
-    control->setObjectName(
-        QLatin1StringView(design.name.data(), static_cast<qsizetype>(design.name.size())));
-    return control;
 }
 
 } // namespace
@@ -110,7 +53,7 @@ Form1::Form1(QWidget* parent)
 void Form1::createControls()
 {
     for (std::size_t i = 0; i < Controls::Count; ++i) {
-        m_controls[i] = makeControl(Controls::Table[i], this);
+        m_controls[i] = MakeControl(Controls::Table[i], this);
     }
     const auto box = [this](std::size_t i) {
         return std::make_unique<LineEditBox>(static_cast<QLineEdit*>(m_controls[i]));
@@ -244,19 +187,18 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) &&
-            m_behaviour->keyPressed(Key::Enter, inputRow(watched))) {
-            return true;
-        }
-        if (key == Qt::Key_Escape && m_behaviour->keyPressed(Key::Escape, inputRow(watched))) {
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
+            m_behaviour->keyPressed(key == Qt::Key_Escape ? Key::Escape : Key::Enter,
+                                    inputRow(watched));
             return true;
         }
     }
     return Runtime::Form::eventFilter(watched, event);
 }
 
-void Form1::startedAgain()
+void Form1::startedAgain(const Runtime::LaunchToken& token)
 {
+    comeForward(token);
     Runtime::EventProcedure([this] { m_behaviour->startedAgain(); })();
 }
 
@@ -285,11 +227,6 @@ TextBox& Form1::result(Row row)
 void Form1::focusInput(Row row)
 {
     m_controls[Controls::Of(row).input]->setFocus(Qt::OtherFocusReason);
-}
-
-void Form1::bringForward()
-{
-    comeForward();
 }
 
 // Nothing in the window asks for it: on Linux the window manager's own menu
@@ -330,6 +267,6 @@ void Form1::paintEvent(QPaintEvent* event)
         // Handing the icon to an X11 window manager means decoding and sending
         // every size of it, a quarter of the time to the first frame; nobody
         // misses it for the few milliseconds after that frame.
-        QTimer::singleShot(0, this, [this] { setWindowIcon(applicationIcon()); });
+        QTimer::singleShot(0, this, [this] { setWindowIcon(ApplicationIcon()); });
     }
 }

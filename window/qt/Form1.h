@@ -28,8 +28,10 @@ public:
     // with its text selected, ready to be overwritten.
     void Load() override;
 
+    // Comes forward with the token, the input last entered entered again.
+    void startedAgain(const Runtime::LaunchToken& token) override;
+
 protected:
-    void startedAgain() override;
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -39,7 +41,6 @@ private:
     TextBox& input(Row row) override;
     TextBox& result(Row row) override;
     void focusInput(Row row) override;
-    void bringForward() override;
     void keepOnTop(bool on) override;
     void restartTypingPause(std::chrono::milliseconds pause) override;
     void announce(Row row, std::u16string_view text) override;

@@ -4,6 +4,7 @@
 #include "runtime/win32/Dpi.h"
 #include "runtime/win32/Locale.h"
 #include "runtime/win32/Notification.h"
+#include "window/win32/ControlFactory.h"
 #include "window/win32/ControlTexts.h"
 
 #include <commctrl.h>
@@ -79,44 +80,10 @@ bool Form1::Load()
 
 void Form1::createControls(UINT dpi)
 {
-    using Controls::Kind;
     m_dpi = dpi;
     m_font = messageFont(dpi);
     const auto make = [this](std::size_t index, const Twips::Rect& r) {
-        const Controls::Control& design = Controls::Table[index];
-        constexpr DWORD box = WS_TABSTOP | ES_AUTOHSCROLL | ES_LEFT;
-        const wchar_t* kind = L"STATIC";
-        DWORD style = 0;
-        DWORD exStyle = 0;
-        switch (design.kind) {
-        case Kind::Input:
-        case Kind::Result:
-            kind = L"EDIT";
-            style = design.kind == Kind::Result ? box | ES_READONLY : box;
-            exStyle = WS_EX_CLIENTEDGE;
-            break;
-        case Kind::Label:
-            style = SS_LEFT | SS_NOPREFIX;
-            break;
-        case Kind::Line:
-            // Painted in the text's colour (controlColours()).
-            style = SS_LEFT;
-            break;
-        case Kind::Button:
-            kind = L"BUTTON";
-            style = WS_TABSTOP | BS_PUSHBUTTON;
-            break;
-        }
-        const std::wstring caption(design.caption.begin(), design.caption.end());
-        const HWND control =
-            CreateWindowExW(exStyle, kind, caption.c_str(), WS_CHILD | WS_VISIBLE | style, r.left,
-                            r.top, r.width, r.height, m_window,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(Controls::Number(index))),
-                            m_instance, nullptr);
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
-        // Each control carries its kind, which picks its colours.
-        SetWindowLongPtrW(control, GWLP_USERDATA, static_cast<LONG_PTR>(design.kind) + 1);
-        return control;
+        return MakeControl(index, r, m_window, m_instance, m_font);
     };
     // Created in the order of the tab indices: the dialog manager's Tab
     // follows the creation order. The first, a box in the font at its size

@@ -56,7 +56,6 @@ private:
     TextBox& input(Row row) override;
     TextBox& result(Row row) override;
     void focusInput(Row row) override;
-    void bringForward() override;
     void keepOnTop(bool on) override;
     void restartTypingPause(std::chrono::milliseconds pause) override;
     void announce(Row row, std::u16string_view text) override;
@@ -68,6 +67,7 @@ private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     bool onTimer(WPARAM timer);
     void onActivate(bool active);
+    void bringForward();
     [[nodiscard]] HBRUSH controlColours(HWND control, HDC dc) const;
     [[nodiscard]] LRESULT onNotify(const NMHDR& header);
     void onColoursChanged(UINT message, WPARAM wParam, LPARAM lParam);

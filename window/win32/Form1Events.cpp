@@ -13,9 +13,9 @@ int Form1::Run()
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (message.message == WM_KEYDOWN &&
             (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE) &&
-            IsChild(m_window, message.hwnd) &&
+            IsChild(m_window, message.hwnd)) {
             m_behaviour.keyPressed(message.wParam == VK_RETURN ? Key::Enter : Key::Escape,
-                                   inputRow(message.hwnd))) {
+                                   inputRow(message.hwnd));
             continue;
         }
         // Tab and Shift+Tab; a box the focus reaches meanwhile was tabbed into.
@@ -88,6 +88,7 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
         if (m_ending) {
             return 0;
         }
+        bringForward();
         m_behaviour.startedAgain();
         return StartedAgainAnswer;
     case WM_ACTIVATE:
