@@ -4,6 +4,7 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusMetaType>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusVariant>
@@ -21,7 +22,7 @@ constexpr QLatin1StringView Keys[] = {QLatin1StringView("color-scheme"),
                                       QLatin1StringView("contrast")};
 constexpr uint Largest[] = {2, 1};
 
-// Read answers a variant in a variant; ReadOne and the signal, the value's.
+// A value as the portal sends it, in as many variants as it wraps it in.
 QVariant unwrapped(QVariant value)
 {
     while (value.canConvert<QDBusVariant>()) {
@@ -47,38 +48,33 @@ ColourSchemePortal::ColourSchemePortal(QObject* parent)
     // by chance (Qt's own accessibility bridge starting first is enough to
     // lose the race), and connect() then fails.
     qRegisterMetaType<QDBusVariant>();
+    qDBusRegisterMetaType<Namespaces>();
     bus.connect(Service, Path, Interface, QStringLiteral("SettingChanged"), this,
                 SLOT(onSettingChanged(QString, QString, QDBusVariant)));
-    ask(Scheme, QStringLiteral("ReadOne"));
-    ask(Contrast, QStringLiteral("ReadOne"));
-}
-
-// ReadOne since version 2 of the portal's Settings; Read before it.
-void ColourSchemePortal::ask(Setting setting, const QString& method)
-{
-    QDBusMessage call = QDBusMessage::createMethodCall(Service, Path, Interface, method);
-    call << QString(Group) << QString(Keys[setting]);
-    auto* watcher =
-        new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(call), this);
+    // Every version of the portal's Settings has ReadAll: one question, both
+    // answers.
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(Service, Path, Interface, QStringLiteral("ReadAll"));
+    call << QStringList{QString(Group)};
+    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this, setting, method](QDBusPendingCallWatcher* finished) {
-                onAnswer(finished, setting, method);
-            });
+            [this](QDBusPendingCallWatcher* finished) { onAnswer(finished); });
 }
 
-void ColourSchemePortal::onAnswer(QDBusPendingCallWatcher* call, Setting setting,
-                                  const QString& method)
+void ColourSchemePortal::onAnswer(QDBusPendingCallWatcher* call)
 {
     call->deleteLater();
-    const QDBusPendingReply<QDBusVariant> reply = *call;
+    const QDBusPendingReply<Namespaces> reply = *call;
     if (reply.isError()) {
-        if (method == u"ReadOne" && reply.error().type() == QDBusError::UnknownMethod) {
-            ask(setting, QStringLiteral("Read"));
-        }
-        return; // no portal, or none that knows the setting: nothing to follow
+        return; // no portal: nothing to follow
     }
-    if (!m_signalled[setting]) {
-        tell(setting, unwrapped(reply.argumentAt(0)));
+    const QVariantMap appearance = reply.value().value(QString(Group));
+    for (const Setting setting : {Scheme, Contrast}) {
+        const auto value = appearance.constFind(QString(Keys[setting]));
+        // A signal since the question is newer than the answer.
+        if (value != appearance.cend() && !m_signalled[setting]) {
+            tell(setting, unwrapped(*value));
+        }
     }
 }
 

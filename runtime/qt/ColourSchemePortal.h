@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QMap>
 #include <QObject>
+#include <QVariantMap>
 
 class QDBusPendingCallWatcher;
 class QDBusVariant;
@@ -11,11 +13,11 @@ namespace Runtime {
 // every program (org.freedesktop.appearance): color-scheme, 0 for no
 // preference, 1 for dark, 2 for light (GNOME's Settings, Appearance); and
 // contrast, 0 for normal, 1 for high (Settings, Accessibility, High
-// Contrast; portals before 1.18 do not know it). Each is asked once without
-// waiting for the answer, then followed while the program runs. Only a
-// uint32 of a known value counts; anything else changes nothing, and an
-// answer that comes after a newer signal is old news. Without a session bus,
-// or a portal on it, nothing is ever told.
+// Contrast; portals before 1.18 do not know it). Both are asked at once,
+// without waiting for the answer, then followed while the program runs. Only
+// a uint32 of a known value counts; anything else changes nothing, and the
+// answer is old news for a setting that a signal has told since. Without a
+// session bus, or a portal on it, nothing is ever told.
 class ColourSchemePortal : public QObject
 {
     Q_OBJECT
@@ -33,9 +35,10 @@ private slots:
 
 private:
     enum Setting { Scheme, Contrast, SettingCount };
+    // ReadAll's answer: each namespace's keys and values.
+    using Namespaces = QMap<QString, QVariantMap>;
 
-    void ask(Setting setting, const QString& method);
-    void onAnswer(QDBusPendingCallWatcher* call, Setting setting, const QString& method);
+    void onAnswer(QDBusPendingCallWatcher* call);
     // Tells a well-formed value on; false for anything else.
     bool tell(Setting setting, const QVariant& value);
 

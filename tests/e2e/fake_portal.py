@@ -1,11 +1,12 @@
 #!/usr/bin/python3
 """A desktop portal of the test's own, on a private session bus. It owns the
-portal's name and answers org.freedesktop.appearance's color-scheme and
-contrast with the values given, after DELAY seconds, as a portal still
+portal's name and answers ReadAll for org.freedesktop.appearance with the
+color-scheme and contrast given, after DELAY seconds, as a portal still
 starting would; a key given no value is unknown, as on portals that predate
-it. It prints "ready" once it owns the name and "answered KEY" after each
-answer; each line read from standard input, "GROUP KEY TYPE VALUE" (TYPE a
-D-Bus type such as u or s), is sent as SettingChanged, then "sent" printed;
+it. It prints "ready" once it owns the name and "answered KEY..." with the
+keys of each answer; each line read from standard input, "GROUP KEY TYPE
+VALUE" (TYPE a D-Bus type such as u or s), is sent as SettingChanged, then
+"sent" printed;
 "burst COUNT GROUP KEY TYPE VALUE,VALUE..." sends COUNT of them at once, the
 values in turn, as a desktop gone wild would.
 
@@ -21,10 +22,8 @@ from gi.repository import Gio, GLib  # noqa: E402
 PATH = "/org/freedesktop/portal/desktop"
 INTERFACE = "org.freedesktop.portal.Settings"
 SETTINGS = f"""<node><interface name="{INTERFACE}">
-<method name="Read"><arg type="s" direction="in"/><arg type="s" direction="in"/>
-<arg type="v" direction="out"/></method>
-<method name="ReadOne"><arg type="s" direction="in"/><arg type="s" direction="in"/>
-<arg type="v" direction="out"/></method>
+<method name="ReadAll"><arg type="as" direction="in"/>
+<arg type="a{{sa{{sv}}}}" direction="out"/></method>
 <signal name="SettingChanged"><arg type="s"/><arg type="s"/><arg type="v"/></signal>
 </interface></node>"""
 
@@ -35,20 +34,17 @@ def main():
     loop = GLib.MainLoop()
     bus = []
 
-    def call(_connection, _sender, _path, _interface, method, args, invocation):
-        group, key = tuple(args)
+    def call(_connection, _sender, _path, _interface, _method, args, invocation):
+        (namespaces,) = tuple(args)
 
         def answer():
-            value = GLib.Variant("u", int(values[key]))
-            if method == "Read":  # a variant in a variant, as the real one answers
-                value = GLib.Variant("v", value)
-            invocation.return_value(GLib.Variant("(v)", (value,)))
-            print(f"answered {key}", flush=True)
+            keys = {key: GLib.Variant("u", int(value)) for key, value in values.items()}
+            wanted = not namespaces or "org.freedesktop.appearance" in namespaces
+            found = {"org.freedesktop.appearance": keys} if wanted and keys else {}
+            invocation.return_value(GLib.Variant("(a{sa{sv}})", (found,)))
+            print(" ".join(["answered", *sorted(keys)]), flush=True)
             return False
-        if group == "org.freedesktop.appearance" and key in values:
-            GLib.timeout_add(delay_ms, answer)
-        else:
-            invocation.return_dbus_error("org.freedesktop.portal.Error.NotFound", "no such setting")
+        GLib.timeout_add(delay_ms, answer)
 
     def send(line):
         words = line.split()
