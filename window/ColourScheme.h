@@ -2,9 +2,11 @@
 
 #include "window/Contrast.h"
 
-// The colours the window is drawn in when the user prefers a dark desktop
-// and the desktop's own colours are the light ones, written once for both
-// front ends; and the rule for when the window takes them.
+// The colours the window is drawn in instead of the desktop's own, and the
+// rules for when it takes them: the dark scheme, for both front ends, when
+// the user prefers a dark desktop and the desktop's own colours are light
+// ones; and on Qt the high-contrast schemes, when the user asks the desktop
+// for high contrast (Windows draws its own high-contrast colours).
 namespace ColourScheme {
 
 struct Scheme {

@@ -85,7 +85,7 @@ def listen(seconds, until=lambda: False):
     deadline = time.monotonic() + seconds
     while not until() and time.monotonic() < deadline:
         if not context.iteration(False):
-            time.sleep(0.01)
+            time.sleep(0.01)  # nothing pending: look again, without spinning
 
 
 def announcements(mm, mils_input, point):

@@ -34,8 +34,11 @@ export WAYLAND_DISPLAY=$socket
 
 # The clipboard's text through the data-control protocol, as a paste would.
 clipboard() { run env WAYLAND_DISPLAY="$socket" timeout 2 wl-paste --no-newline 2>/dev/null; }
-# Each wtype brings a new virtual keyboard, whose keymap the program must have
-# before the first key: -s waits that long.
+# Each wtype brings a new virtual keyboard, and sway hands its keymap to the
+# window before the keys, but Qt may not have taken it in yet when the first
+# key comes: -s holds the keys back that long after the keymap. The focus
+# needs no such wait: sway enters the keyboard into the surface as it
+# focuses it, so every key comes after.
 type_keys() { run env WAYLAND_DISPLAY="$socket" wtype -s 300 "$@"; }
 # A command to sway, as its user.
 sway_ipc() { run sh -c 'SWAYSOCK=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock) swaymsg "$@"' sway_ipc "$@"; }
@@ -62,7 +65,6 @@ start() {
     start_bg env WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland "${bus_env[@]}" "$runtime/zandrel"
     pid=$!
     wait_for 10 focused || { fail "the window did not get the focus"; return 1; }
-    sleep 0.3 # the keyboard enters the surface after the focus, which no other client can see
 }
 # xdotool's key names as wtype takes them: characters as text, a name with -k.
 # wtype 0.4 presses a key that comes again in a later argument without
@@ -87,7 +89,6 @@ leave() { sway_ipc workspace 2 >/dev/null; wait_for 5 unfocused || fail "the win
 come_back() {
     sway_ipc workspace 1 >/dev/null
     wait_for 5 focused || fail "the window did not get the focus back"
-    sleep 0.3 # the keyboard enters the surface after the focus, which no other client can see
 }
 
 echo "== typing and coming back to the window"
@@ -136,6 +137,7 @@ in_front() { focused && [[ $(windows count io.github.zandrel.zandrel) == 1 ]]; }
 launcher_focused() { windows focused zandrel-test-launcher; }
 away() {
     coproc LAUNCHER { run env WAYLAND_DISPLAY="$socket" "$runtime/launcher"; }
+    launcher=$LAUNCHER_PID # bash forgets it once the launcher has ended
     wait_for 5 launcher_focused || fail "the launcher did not take the focus"
     keys Return
     token=""
@@ -145,14 +147,17 @@ away() {
 again() { run env WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland "${bus_env[@]}" "$@" "$runtime/zandrel"; }
 start_again() {
     second_start again XDG_ACTIVATION_TOKEN="$token" || return 1
-    sleep 0.3 # the keyboard enters the surface after the focus, which no other client can see
+}
+# Closing its input ends the launcher, if it has not ended already.
+launcher_done() {
+    [[ -n "${LAUNCHER[1]:-}" ]] && exec {LAUNCHER[1]}>&-
+    wait "$launcher" 2>/dev/null
 }
 # Sway as it comes only marks a window that asks for the focus as urgent;
 # many set it to give the focus where the window is on the screen.
 sway_ipc focus_on_window_activation smart >/dev/null
 starting_again
-exec {LAUNCHER[1]}>&-
-wait "$LAUNCHER_PID" 2>/dev/null
+launcher_done
 
 echo "== sway as it comes: the token marks the window urgent"
 sway_ipc focus_on_window_activation urgent >/dev/null
@@ -160,8 +165,7 @@ urgent() { windows urgent io.github.zandrel.zandrel; }
 away
 ends_at_once again XDG_ACTIVATION_TOKEN="$token"
 wait_for 2 urgent && pass || fail "sway did not mark the window urgent"
-exec {LAUNCHER[1]}>&-
-wait "$LAUNCHER_PID" 2>/dev/null
+launcher_done
 sway_ipc focus_on_window_activation smart >/dev/null
 
 echo "== started again without a token: the start still ends, and one window is left"
@@ -175,8 +179,7 @@ if wait_for 1 focused; then
 else
     echo "without a token: sway left the focus with the launcher"
 fi
-exec {LAUNCHER[1]}>&-
-wait "$LAUNCHER_PID" 2>/dev/null
+launcher_done
 kill "$pid"
 wait "$pid"
 

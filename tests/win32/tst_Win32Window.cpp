@@ -497,8 +497,7 @@ void startedAgain()
     DestroyWindow(other);
 }
 
-// The user's app mode while the program runs, as Settings sets it and tells
-// every window; high contrast wins over it.
+// What announcements() heard.
 std::vector<Runtime::Win32::Notification> heard;
 
 // What a screen reader hears while the user types, through the one place
@@ -547,6 +546,8 @@ void announcements()
     Runtime::Win32::RaiseNotification = system;
 }
 
+// The user's app mode while the program runs, as Settings sets it and tells
+// every window; high contrast wins over it.
 void appMode()
 {
     const auto tell = [](DWORD light) {
