@@ -100,6 +100,10 @@ private:
     // message the window gets has a behaviour to go to.
     FormBehaviour m_behaviour{static_cast<WindowView&>(*this), m_clipboard};
     std::u16string m_decimalPoint;
+    // The control, of any kind, that had the focus when the window was last
+    // left: Windows gives a window that is not a dialog no focus back, so
+    // the window does, as Qt does. A second start goes by the behaviour's
+    // input last entered instead, which this may be another control than.
     HWND m_lastFocus = nullptr;
     // How a focus that arrives now got there: Tab while the dialog manager
     // handles the key, a click while a box handles the button.
