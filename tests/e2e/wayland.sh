@@ -37,8 +37,8 @@ clipboard() { run env WAYLAND_DISPLAY="$socket" timeout 2 wl-paste --no-newline 
 # Each wtype brings a new virtual keyboard, and sway hands its keymap to the
 # window before the keys, but Qt may not have taken it in yet when the first
 # key comes: -s holds the keys back that long after the keymap. The focus
-# needs no such wait: sway enters the keyboard into the surface as it
-# focuses it, so every key comes after.
+# needs no wait of its own: sway enters the keyboard into the surface as it
+# focuses it, so every key comes after (and a start makes sure, keys_land).
 type_keys() { run env WAYLAND_DISPLAY="$socket" wtype -s 300 "$@"; }
 # A command to sway, as its user.
 sway_ipc() { run sh -c 'SWAYSOCK=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock) swaymsg "$@"' sway_ipc "$@"; }
@@ -65,7 +65,13 @@ start() {
     start_bg env WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland "${bus_env[@]}" "$runtime/zandrel"
     pid=$!
     wait_for 10 focused || { fail "the window did not get the focus"; return 1; }
+    wait_for 10 keys_land || { fail "no key reached the window"; return 1; }
 }
+# A program just started may lose the first keys of a new keyboard, and
+# nothing outside it shows when it stops losing them: keys whose effect shows
+# are sent until they land. 1 and Enter leave the mil input holding 1,
+# selected as its 0 was, however often they land.
+keys_land() { type_keys 1 -k Return && wait_for 1 clipboard_is 0.025; }
 # xdotool's key names as wtype takes them: characters as text, a name with -k.
 # wtype 0.4 presses a key that comes again in a later argument without
 # releasing it, and the keyboard sticks: characters in a row go as one text.
