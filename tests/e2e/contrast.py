@@ -2,9 +2,11 @@
 """Reads a picture of the window's client area, as the user sees it, against
 the design: whether it is dark or light, and whether every box, label and the
 button keep their text readable (4.5:1, WCAG AA) and the result boxes stand
-apart from the input boxes. In high contrast (high-dark, high-light) every
-text is at least 15:1, and the results stand apart by their edge: dotted
-where the inputs' is solid. Prints each ratio it measured.
+apart from the input boxes; and whether the line between the rows is drawn
+across its whole width, a design pixel thick at the window's scale. In high
+contrast (high-dark, high-light) every text is at least 15:1, and the
+results stand apart by their edge: dotted where the inputs' is solid. Prints
+each ratio it measured.
 
 Usage: contrast.py PICTURE DESIGN.tsv dark|light|high-dark|high-light"""
 import collections
@@ -19,6 +21,7 @@ TEXT = 4.5   # WCAG AA for normal text
 HIGH_TEXT = 15.0  # what high contrast asks of every text
 APART = 1.2  # the result shade's rule asks 1.25 of the colours it was given
 INSET = 4    # pixels kept off a control's edges: frames, focus rings
+PIXEL = 15   # twips in a design pixel
 
 
 def pixels(picture):
@@ -76,6 +79,17 @@ def main():
     light = luminance(window)
     print(f"window background {window}, luminance {light:.3f}")
     check(light < 0.05 if want == "dark" else light > 0.4, f"the window is {want}")
+
+    # The line: the rows inked (3:1 on the window) from end to end, a design
+    # pixel at the window's scale, never under one, give or take one.
+    _kind, left, top, w, _h = controls["Line1"]
+    x0, x1 = int(left * scale) + INSET, int((left + w) * scale) - INSET
+    y, thick = int(top * scale), max(1.0, PIXEL * scale)
+    inked = [row for row in range(max(y - 3, 0), min(y + int(thick) + 4, height))
+             if all(ratio(rows[row][x], window) >= 3 for x in range(x0, x1))]
+    print(f"Line1: {len(inked)} px thick, its place {thick:.2f}")
+    check(len(inked) >= 1 and abs(len(inked) - thick) <= 1,
+          f"Line1 across its width, {len(inked)} px thick where its place is {thick:.2f}")
 
     backgrounds = {}
     for name, (kind, left, top, w, h) in controls.items():

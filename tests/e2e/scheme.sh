@@ -216,6 +216,13 @@ for case in late high burst malformed overtaken none; do
     dbus-run-session --config-file="$work/bus.conf" -- "$0" --session "$zandrel" "$case" ||
         fail "$case"
 done
+echo "== at 125, 150, 175 and 200 %, as X11 desktops scale: the line and every text"
+for factor in 1.25 1.5 1.75 2; do
+    QT_SCALE_FACTOR=$factor start || exit 1
+    converts "at a scale of $factor"
+    readable light "light at a scale of $factor"
+    stop
+done
 echo "== a dark GTK theme by name"
 GTK_THEME=Adwaita:dark QT_QPA_PLATFORMTHEME=gtk3 start || exit 1
 wait_for 5 dark || fail "Adwaita-dark: the window's background is $(pixel Label1 -20)"

@@ -12,6 +12,7 @@
 
 #include <commctrl.h>
 #include <cstdio>
+#include <cstdlib>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -106,6 +107,24 @@ HWND toolTips()
 HWND control(Controls::Index index)
 {
     return GetDlgItem(formWindow(), Controls::Number(index));
+}
+
+// The line, which has no number: the child that carries its kind.
+HWND lineControl()
+{
+    HWND found = nullptr;
+    EnumChildWindows(
+        formWindow(),
+        [](HWND child, LPARAM out) -> BOOL {
+            if (GetWindowLongPtrW(child, GWLP_USERDATA) !=
+                static_cast<LONG_PTR>(Controls::Kind::Line) + 1) {
+                return TRUE;
+            }
+            *reinterpret_cast<HWND*>(out) = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
 }
 
 Contrast::Rgb rgb(COLORREF colour)
@@ -314,7 +333,7 @@ void dpiChange()
         return r.right - r.left;
     };
     const int at96 = width();
-    for (const UINT dpi : {144u, 96u}) {
+    for (const UINT dpi : {120u, 144u, 168u, 192u, 96u}) {
         RECT frame{};
         GetWindowRect(formWindow(), &frame);
         RECT suggested{100, 80, 100 + MulDiv(frame.right - frame.left, static_cast<int>(dpi), 96),
@@ -327,9 +346,31 @@ void dpiChange()
         check(now.left == 100 && now.top == 80, "the window takes the suggested place");
         const double ratio = width() / static_cast<double>(at96);
         const double want = dpi / 96.0;
-        check(ratio > want * 0.95 && ratio < want * 1.05,
+        // At least by the DPI; more where the font at that DPI needs it.
+        check(ratio > want * 0.95 && ratio < want * 1.1,
               "at " + std::to_string(dpi) + " dpi the layout scales by " + std::to_string(want) +
                   " (" + std::to_string(ratio) + ")");
+        // The line: all of its place inked from end to end, a design pixel
+        // at this DPI, give or take one.
+        const HWND line = lineControl();
+        RECT place{};
+        GetClientRect(line, &place);
+        HDC dc = GetDC(formWindow());
+        const Contrast::Rgb window = rgb(GetPixel(dc, 2, 2));
+        ReleaseDC(formWindow(), dc);
+        dc = GetDC(line);
+        int inked = 0;
+        for (int y = 0; y < place.bottom; ++y) {
+            bool whole = true;
+            for (int x = 0; x < place.right && whole; x += 3) {
+                whole = Contrast::Ratio(rgb(GetPixel(dc, x, y)), window) >= 3;
+            }
+            inked += whole ? 1 : 0;
+        }
+        ReleaseDC(line, dc);
+        check(inked >= 1 && inked == place.bottom && std::abs(inked - want) <= 1,
+              "at " + std::to_string(dpi) + " dpi the line is " + std::to_string(inked) +
+                  " px thick, of its place's " + std::to_string(place.bottom));
     }
 }
 

@@ -2,10 +2,10 @@
 
 #include "runtime/qt/QtNumbers.h"
 #include "window/qt/EntryBox.h"
+#include "window/qt/LineFrame.h"
 #include "window/qt/ResultBox.h"
 #include "ZandrelVersion.h"
 
-#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 
@@ -30,13 +30,9 @@ QWidget* MakeControl(const Controls::Control& design, QWidget* parent)
         control = label;
         break;
     }
-    case Kind::Line: {
-        auto* line = new QFrame(parent);
-        line->setFrameShape(QFrame::HLine);
-        line->setFrameShadow(QFrame::Plain);
-        control = line;
+    case Kind::Line:
+        control = new LineFrame(parent);
         break;
-    }
     case Kind::Button: {
         auto* button = new QPushButton(parent);
         button->setText(caption);

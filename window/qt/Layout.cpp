@@ -3,7 +3,6 @@
 #include "window/qt/LineEditMetrics.h"
 
 #include <QFontMetricsF>
-#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -77,8 +76,5 @@ void Place(const ControlWidgets& controls, const Placement::Rects& places)
     for (std::size_t i = 0; i < Controls::Count; ++i) {
         const Twips::Rect& r = places[i];
         controls[i]->setGeometry(r.left, r.top, r.width, r.height);
-        if (Controls::Table[i].kind == Controls::Kind::Line) {
-            static_cast<QFrame*>(controls[i])->setLineWidth(r.height); // the whole of its height
-        }
     }
 }
