@@ -1,6 +1,7 @@
 #include "FormHarness.h"
 #include "window/Contrast.h"
 #include "window/FormDesign.h"
+#include "window/qt/DesktopFont.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -66,6 +67,8 @@ private slots:
     void longResultShowsItsStart();
     void resultBoxesStandOut_data();
     void resultBoxesStandOut();
+    void gnomeFontDescription_data();
+    void gnomeFontDescription();
 };
 
 void TestAppearance::layoutFollowsFont_data()
@@ -223,6 +226,49 @@ void TestAppearance::resultBoxesStandOut()
         }
     }
     QVERIFY2(text >= 4.5, qPrintable(QString::number(text)));
+}
+
+void TestAppearance::gnomeFontDescription_data()
+{
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<QString>("family"); // empty: no font
+    QTest::addColumn<double>("points");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<bool>("italic");
+
+    QTest::newRow("GNOME's own") << u"Cantarell 11"_s << u"Cantarell"_s << 11.0 << false << false;
+    QTest::newRow("a family of two words, bold, half a point")
+        << u"Noto Sans Bold 10.5"_s << u"Noto Sans"_s << 10.5 << true << false;
+    // Qt counts anything heavier than medium as bold.
+    QTest::newRow("semi-bold oblique") << u"DejaVu Sans Mono Semi-Bold Oblique 9"_s
+                                       << u"DejaVu Sans Mono"_s << 9.0 << true << true;
+    QTest::newRow("a list of families: the first")
+        << u"Cantarell, Noto Sans 12"_s << u"Cantarell"_s << 12.0 << false << false;
+    QTest::newRow("no size") << u"Cantarell"_s << QString() << 0.0 << false << false;
+    QTest::newRow("no family") << u"Bold 11"_s << QString() << 0.0 << false << false;
+    QTest::newRow("a size in pixels") << u"Cantarell 15px"_s << QString() << 0.0 << false << false;
+    QTest::newRow("no size at all: zero") << u"Cantarell 0"_s << QString() << 0.0 << false << false;
+    QTest::newRow("empty") << QString() << QString() << 0.0 << false << false;
+}
+
+// GNOME's font-name, as its portal hands it on: anything but a family and a
+// size in points changes nothing.
+void TestAppearance::gnomeFontDescription()
+{
+    QFETCH(QString, description);
+    QFETCH(QString, family);
+    QFETCH(double, points);
+    QFETCH(bool, bold);
+    QFETCH(bool, italic);
+
+    const std::optional<QFont> font = FontFromDescription(description);
+    QCOMPARE(font.has_value(), !family.isEmpty());
+    if (font) {
+        QCOMPARE(font->families(), QStringList{family});
+        QCOMPARE(font->pointSizeF(), points);
+        QCOMPARE(font->bold(), bold);
+        QCOMPARE(font->italic(), italic);
+    }
 }
 
 QTEST_MAIN(TestAppearance)

@@ -110,9 +110,11 @@ def main():
             dot keeps), in the row that has most."""
             _kind, left, top, w, _h = controls[name]
             x0, x1 = int(left * scale) + INSET, int((left + w) * scale) - INSET
-            y = int(top * scale)
+            # A few pixels either way, more at a larger scale, where the
+            # edges round further from the design's.
+            y, near = int(top * scale), 3 + int(2 * PIXEL * scale)
             return max(sum(ratio(rows[row][x], window) >= 3 for x in range(x0, x1))
-                       / (x1 - x0) for row in range(max(y - 2, 0), min(y + 3, height)))
+                       / (x1 - x0) for row in range(max(y - near, 0), min(y + near, height)))
         for result, entry in (("Text2", "Text1"), ("Text4", "Text3")):
             drawn = {name: edge(name) for name in (result, entry)}
             print(f"edges drawn: {result} {drawn[result]:.2f}, {entry} {drawn[entry]:.2f}")

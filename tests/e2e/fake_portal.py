@@ -1,16 +1,18 @@
 #!/usr/bin/python3
 """A desktop portal of the test's own, on a private session bus. It owns the
-portal's name and answers ReadAll for org.freedesktop.appearance with the
-color-scheme and contrast given, after DELAY seconds, as a portal still
-starting would; a key given no value is unknown, as on portals that predate
-it. It prints "ready" once it owns the name and "answered KEY..." with the
+portal's name and answers ReadAll with the values given, after DELAY
+seconds, as a portal still starting would: org.freedesktop.appearance's
+color-scheme and contrast, org.gnome.desktop.interface's font-name and
+text-scaling-factor; a key given no value is unknown, as on portals that
+predate it. It prints "ready" once it owns the name and "answered KEY..." with the
 keys of each answer; each line read from standard input, "GROUP KEY TYPE
 VALUE" (TYPE a D-Bus type such as u or s), is sent as SettingChanged, then
 "sent" printed;
 "burst COUNT GROUP KEY TYPE VALUE,VALUE..." sends COUNT of them at once, the
 values in turn, as a desktop gone wild would.
 
-Usage: fake_portal.py DELAY [color-scheme=N] [contrast=N]"""
+Usage: fake_portal.py DELAY [color-scheme=N] [contrast=N] [font-name=TEXT]
+       [text-scaling-factor=X]"""
 import sys
 import threading
 
@@ -20,6 +22,11 @@ gi.require_version("Gio", "2.0")
 from gi.repository import Gio, GLib  # noqa: E402
 
 PATH = "/org/freedesktop/portal/desktop"
+# Each key's namespace and D-Bus type.
+KEYS = {"color-scheme": ("org.freedesktop.appearance", "u"),
+        "contrast": ("org.freedesktop.appearance", "u"),
+        "font-name": ("org.gnome.desktop.interface", "s"),
+        "text-scaling-factor": ("org.gnome.desktop.interface", "d")}
 INTERFACE = "org.freedesktop.portal.Settings"
 SETTINGS = f"""<node><interface name="{INTERFACE}">
 <method name="ReadAll"><arg type="as" direction="in"/>
@@ -28,9 +35,15 @@ SETTINGS = f"""<node><interface name="{INTERFACE}">
 </interface></node>"""
 
 
+def variant(kind, text):
+    """A value of a D-Bus type from its text."""
+    return GLib.Variant(kind, int(text) if kind in "uiqnxt" else
+                        float(text) if kind == "d" else text)
+
+
 def main():
     delay_ms = int(float(sys.argv[1]) * 1000)
-    values = dict(arg.split("=") for arg in sys.argv[2:])
+    values = dict(arg.split("=", 1) for arg in sys.argv[2:])
     loop = GLib.MainLoop()
     bus = []
 
@@ -38,11 +51,14 @@ def main():
         (namespaces,) = tuple(args)
 
         def answer():
-            keys = {key: GLib.Variant("u", int(value)) for key, value in values.items()}
-            wanted = not namespaces or "org.freedesktop.appearance" in namespaces
-            found = {"org.freedesktop.appearance": keys} if wanted and keys else {}
+            found = {}
+            for key, text in values.items():
+                space, kind = KEYS[key]
+                if not namespaces or space in namespaces:
+                    found.setdefault(space, {})[key] = variant(kind, text)
             invocation.return_value(GLib.Variant("(a{sa{sv}})", (found,)))
-            print(" ".join(["answered", *sorted(keys)]), flush=True)
+            print(" ".join(["answered", *sorted(k for keys in found.values() for k in keys)]),
+                  flush=True)
             return False
         GLib.timeout_add(delay_ms, answer)
 
@@ -50,8 +66,7 @@ def main():
         words = line.split()
         count = int(words.pop(1)) if words[0] == "burst" else 1
         group, key, kind, texts = words[-4:]
-        values = [GLib.Variant(kind, int(text) if kind in "uiqnxt" else text)
-                  for text in texts.split(",")]
+        values = [variant(kind, text) for text in texts.split(",")]
         for i in range(count):
             bus[0].emit_signal(None, PATH, INTERFACE, "SettingChanged",
                                GLib.Variant("(ssv)", (group, key, values[i % len(values)])))

@@ -117,6 +117,14 @@ if [[ "${1:-}" == --session ]]; then
         wait_for 2 light && ! white && pass || fail "high contrast off: $(pixel Label1 -20)"
         converts "high contrast"
         stop
+        # Edges, dots and the line at other scales too, started anew: the
+        # portal answers as at first.
+        for factor in 1.5 2; do
+            QT_SCALE_FACTOR=$factor start black_with_focus && pass || exit 1
+            converts "high contrast at a scale of $factor"
+            readable high-dark "high contrast at a scale of $factor"
+            stop
+        done
         ;;
     burst)
         echo "== a burst of changes in high contrast: typing goes on as ever"
@@ -139,6 +147,45 @@ if [[ "${1:-}" == --session ]]; then
         else
             (($(rss) - before < 8192)) && pass || fail "the burst left $(($(rss) - before)) kB more"
         fi
+        stop
+        ;;
+    font)
+        echo "== GNOME's font and Large Text, at start and while running"
+        width() { xdotool getwindowgeometry --shell "$wid" | sed -n 's/^WIDTH=//p'; }
+        export XDG_CURRENT_DESKTOP=GNOME
+        portal 0 "font-name=DejaVu Sans 10" text-scaling-factor=1.5
+        start || exit 1
+        large=$(width)
+        readable light "GNOME's font, Large Text at 150 %"
+        converts "Large Text at 150 %"
+        signal org.gnome.desktop.interface text-scaling-factor d 1.0
+        narrower() { (($(width) < large * 3 / 4)); }
+        wait_for 2 narrower && pass || fail "Large Text off: the window stays $(width) px wide"
+        normal=$(width)
+        echo "the window at 150 %: $large px wide; at 100 %: $normal px"
+        # The window fits its text: as much larger as the text, give or take
+        # the pixels its edges round to.
+        ((large * 100 >= normal * 140 && large * 100 <= normal * 160)) && pass ||
+            fail "150 % makes the window $large px wide, against $normal"
+        # Malformed or out of range: nothing, as the dark scheme after shows.
+        signal org.gnome.desktop.interface text-scaling-factor s 2
+        signal org.gnome.desktop.interface text-scaling-factor d 9
+        signal org.gnome.desktop.interface font-name u 20
+        signal org.freedesktop.appearance color-scheme u 1
+        wait_for 2 dark && (($(width) == normal)) && pass ||
+            fail "a malformed value changed the window: $(width) px wide"
+        signal org.gnome.desktop.interface text-scaling-factor d 1.5
+        wider() { (($(width) == large)); }
+        wait_for 2 wider && pass || fail "Large Text again: $(width) px wide, not $large"
+        stop
+        echo "== not GNOME: the desktop's own font handling stands"
+        unset XDG_CURRENT_DESKTOP
+        start || exit 1
+        own=$(width)
+        signal org.gnome.desktop.interface text-scaling-factor d 1.0
+        signal org.freedesktop.appearance color-scheme u 2
+        wait_for 2 light && (($(width) == own)) && pass ||
+            fail "GNOME's font changed another desktop's window: $(width) px, not $own"
         stop
         ;;
     malformed)
@@ -212,7 +259,7 @@ cat >"$work/bus.conf" <<'CONF'
   </policy>
 </busconfig>
 CONF
-for case in late high burst malformed overtaken none; do
+for case in late high burst font malformed overtaken none; do
     dbus-run-session --config-file="$work/bus.conf" -- "$0" --session "$zandrel" "$case" ||
         fail "$case"
 done

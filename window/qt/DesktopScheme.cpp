@@ -1,7 +1,8 @@
 #include "window/qt/DesktopScheme.h"
 
-#include "runtime/qt/ColourSchemePortal.h"
+#include "runtime/qt/AppearancePortal.h"
 #include "window/qt/PaletteColours.h"
+#include "window/qt/ResultBox.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -15,8 +16,9 @@ using ColourScheme::Preference;
 
 // High contrast in two colours: a style sheet holds them for every control,
 // which a palette alone cannot do once edges are drawn by one. The edges are
-// solid around the inputs and the button, dotted around the results, twice
-// as thick where the focus is; a selection inverts its text.
+// solid around the inputs and the button, twice as thick where the focus is;
+// the results keep the room of an edge and draw a dotted one themselves
+// (ResultBox::setDottedEdge). A selection inverts its text.
 QString highContrastSheet(const ColourScheme::Scheme& scheme)
 {
     const QString text = ToQColor(scheme.text).name();
@@ -24,7 +26,7 @@ QString highContrastSheet(const ColourScheme::Scheme& scheme)
     return u"QWidget { color: "_s + text + u"; background: "_s + base + u"; selection-color: "_s +
            base + u"; selection-background-color: "_s + text +
            u"; } QLineEdit, QPushButton { border: 1px solid "_s + text +
-           u"; padding: 1px 2px; } QLineEdit[readOnly=\"true\"] { border-style: dotted; }"
+           u"; padding: 1px 2px; } QLineEdit[readOnly=\"true\"] { border-color: transparent; }"
            u" QLineEdit:focus, QPushButton:focus { border-width: 2px; padding: 0px 1px; }"_s;
 }
 
@@ -64,16 +66,15 @@ Preference preference(uint scheme)
 
 } // namespace
 
-DesktopScheme::DesktopScheme(QWidget* window)
+DesktopScheme::DesktopScheme(QWidget* window, Runtime::AppearancePortal* portal)
     : QObject(window)
     , m_window(window)
 {
-    auto* portal = new Runtime::ColourSchemePortal(this);
-    connect(portal, &Runtime::ColourSchemePortal::schemeChanged, this, [this](uint scheme) {
+    connect(portal, &Runtime::AppearancePortal::schemeChanged, this, [this](uint scheme) {
         m_preference = preference(scheme);
         followSoon();
     });
-    connect(portal, &Runtime::ColourSchemePortal::contrastChanged, this, [this](uint contrast) {
+    connect(portal, &Runtime::AppearancePortal::contrastChanged, this, [this](uint contrast) {
         m_highContrast = contrast == 1;
         followSoon();
     });
@@ -134,5 +135,9 @@ void DesktopScheme::follow()
     QToolTip::setPalette(scheme ? paletteOf(*scheme) : platform);
     if (m_highContrast) {
         m_window->setStyleSheet(highContrastSheet(*scheme));
+    }
+    for (ResultBox* result : m_window->findChildren<ResultBox*>()) {
+        result->setDottedEdge(m_highContrast ? std::optional(ToQColor(scheme->text))
+                                             : std::nullopt);
     }
 }

@@ -5,6 +5,9 @@
 #include <QObject>
 
 class QWidget;
+namespace Runtime {
+class AppearancePortal;
+}
 
 // Draws a window in the dark scheme while the user prefers a dark desktop
 // (the desktop portal's colour scheme) and the platform's palette is the
@@ -17,7 +20,7 @@ class DesktopScheme : public QObject
     Q_OBJECT
 
 public:
-    explicit DesktopScheme(QWidget* window);
+    DesktopScheme(QWidget* window, Runtime::AppearancePortal* portal);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,11 +1,13 @@
 #include "window/qt/Form1.h"
 
+#include "runtime/qt/AppearancePortal.h"
 #include "runtime/qt/EventProcedure.h"
 #include "runtime/qt/Program.h"
 #include "runtime/qt/QtNumbers.h"
 #include "window/Contrast.h"
 #include "window/qt/Accessibility.h"
 #include "window/qt/ControlFactory.h"
+#include "window/qt/DesktopFont.h"
 #include "window/qt/DesktopScheme.h"
 #include "window/qt/EntryBox.h"
 #include "window/qt/PaletteColours.h"
@@ -47,7 +49,10 @@ Form1::Form1(QWidget* parent)
     // converted, and the clipboard is left alone, until the first edit.
     m_behaviour.emplace(static_cast<WindowView&>(*this), m_clipboard);
     connectEvents();
-    new DesktopScheme(this);
+    // The desktop's colours and, on GNOME, its font, as its portal tells.
+    auto* portal = new Runtime::AppearancePortal(this);
+    new DesktopScheme(this, portal);
+    new DesktopFont(portal);
 }
 
 void Form1::createControls()
