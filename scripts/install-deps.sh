@@ -49,9 +49,9 @@ test=(
     xfce4-clipman trayer
     # the desktop's font and theme for the screenshots, as GNOME hands them to Qt
     qt6-gtk-platformtheme
-    # Wayland: headless compositors, a virtual keyboard, and the protocols
-    # the tests' launcher asks for an activation token with
-    sway weston wtype wayland-protocols
+    # Wayland: headless compositors, a virtual keyboard, the protocols the
+    # tests' launcher asks for an activation token with, and screenshots
+    sway weston wtype wayland-protocols grim
     # a screen reader's view: a private D-Bus session, the AT-SPI bus, pyatspi
     dbus-daemon dbus-bin at-spi2-core python3-pyatspi
     # GNOME's dark style as every program hears of it: the desktop portal and

@@ -189,4 +189,28 @@ launcher_done
 kill "$pid"
 wait "$pid"
 
+echo "== at 150 %, as GNOME and KDE scale an output: the line and every text"
+# Qt draws at a fractional scale itself from 6.5 on (fractional-scale-v1);
+# 6.4 draws at 2 and sway shrinks the picture. The line survives either.
+sway_ipc output HEADLESS-1 scale 1.5 >/dev/null
+start
+keys 5
+expect_clipboard 0.127 "5 at 150 %"
+# The window's own surface, without sway's border, in the output's pixels.
+region=$(sway_ipc -t get_tree | /usr/bin/python3 -c '
+import json, sys
+def nodes(node):
+    yield node
+    for child in node.get("nodes", []) + node.get("floating_nodes", []):
+        yield from nodes(child)
+node = next(n for n in nodes(json.load(sys.stdin)) if n.get("app_id") == sys.argv[1])
+r, w = node["rect"], node["window_rect"]
+print("%d,%d %dx%d" % (r["x"] + w["x"], r["y"] + w["y"], w["width"], w["height"]))' \
+    io.github.zandrel.zandrel)
+run env WAYLAND_DISPLAY="$socket" grim -g "$region" "$runtime/scaled.png"
+/usr/bin/python3 "$here/contrast.py" "$runtime/scaled.png" "$ZANDREL_DESIGN" light && pass ||
+    fail "at 150 %: the window's colours and its line"
+kill "$pid"
+wait "$pid"
+
 summary
