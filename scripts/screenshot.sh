@@ -3,7 +3,8 @@
 # and 3937 mil: as it comes, with a 14 pt desktop font, in a dark GTK theme,
 # in GNOME's dark style (through the real desktop portal), in high contrast,
 # dark and light (through a portal of the tests' own, which Debian 12's
-# portal cannot be asked for), and the Windows
+# portal cannot be asked for), at 125 and 150 %, with GNOME's Large Text at
+# 150 % (through the tests' portal too), and the Windows
 # program under Wine, light and in the dark app mode, in English and, with
 # its window menu open, in Traditional Chinese. The font and the theme come
 # from the desktop, through Qt's GTK 3 platform theme, as they would on GNOME.
@@ -87,6 +88,20 @@ high_contrast() {
 export -f high_contrast
 "$here/with-xvfb.sh" dbus-run-session -- bash -c "high_contrast 1 $docs/zandrel-high-contrast-dark.png"
 "$here/with-xvfb.sh" dbus-run-session -- bash -c "high_contrast 0 $docs/zandrel-high-contrast.png"
+# At a desktop's fractional scales, as X11 desktops ask Qt for them.
+QT_SCALE_FACTOR=1.25 "$here/with-xvfb.sh" bash -c "shoot $docs/zandrel-125.png"
+QT_SCALE_FACTOR=1.5 "$here/with-xvfb.sh" bash -c "shoot $docs/zandrel-150.png"
+# GNOME's Large Text at 150 %, with GNOME's font, through a portal of the
+# tests' own.
+large_text() {
+    coproc PORTAL { /usr/bin/python3 "$here/../tests/e2e/fake_portal.py" 0 \
+        "font-name=DejaVu Sans 10" text-scaling-factor=1.5; }
+    read -r -t 10 _ <&"${PORTAL[0]}"
+    XDG_CURRENT_DESKTOP=GNOME shoot "$1"
+    kill "$PORTAL_PID"
+}
+export -f large_text
+"$here/with-xvfb.sh" dbus-run-session -- bash -c "large_text $docs/zandrel-large-text.png"
 "$here/with-xvfb.sh" bash -c "shoot $docs/zandrel-windows.png $windows/zandrel.exe"
 APP_MODE_DARK=1 "$here/with-xvfb.sh" bash -c "shoot $docs/zandrel-windows-dark.png $windows/zandrel.exe"
 LANG=zh_TW.UTF-8 "$here/with-xvfb.sh" bash -c \
