@@ -72,32 +72,13 @@ DesktopScheme::DesktopScheme(QWidget* window, Runtime::AppearancePortal* portal)
 {
     connect(portal, &Runtime::AppearancePortal::schemeChanged, this, [this](uint scheme) {
         m_preference = preference(scheme);
-        followSoon();
+        m_follow.request();
     });
     connect(portal, &Runtime::AppearancePortal::contrastChanged, this, [this](uint contrast) {
         m_highContrast = contrast == 1;
-        followSoon();
+        m_follow.request();
     });
     window->installEventFilter(this);
-}
-
-// The portal may send any number of changes in a row, and restyling the
-// window for each (in high contrast, a style sheet over every control) would
-// keep keys and the clipboard waiting behind them: the window takes the
-// latest once the changes already queued are read.
-void DesktopScheme::followSoon()
-{
-    if (m_followPending) {
-        return;
-    }
-    m_followPending = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            m_followPending = false;
-            follow();
-        },
-        Qt::QueuedConnection);
 }
 
 // The platform's own palette changed (another theme): it may be dark now.

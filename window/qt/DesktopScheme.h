@@ -1,6 +1,7 @@
 #pragma once
 
 #include "window/ColourScheme.h"
+#include "window/qt/Coalesced.h"
 
 #include <QObject>
 
@@ -26,13 +27,16 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void followSoon();
     void follow();
 
     QWidget* m_window;
     ColourScheme::Preference m_preference = ColourScheme::Preference::NoPreference;
     bool m_highContrast = false;
-    bool m_followPending = false;
+    // The portal may send any number of changes in a row, and restyling the
+    // window for each (in high contrast, a style sheet over every control)
+    // would keep keys and the clipboard waiting behind them: the window takes
+    // the latest once the changes already queued are read.
+    Coalesced m_follow{this, [this] { follow(); }};
     // The scheme the window is drawn in; none: the platform's.
     const ColourScheme::Scheme* m_scheme = nullptr;
 };

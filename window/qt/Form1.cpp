@@ -106,30 +106,12 @@ bool Form1::event(QEvent* event)
     case QEvent::ApplicationPaletteChange:
     case QEvent::PaletteChange:
     case QEvent::StyleChange:
-        adaptLater();
+        m_adapt.request();
         break;
     default:
         break;
     }
     return Runtime::Form::event(event);
-}
-
-// A new style or palette reaches the window and its controls one by one, in
-// no fixed order; the layout and shades are redone once all have it.
-void Form1::adaptLater()
-{
-    if (m_adaptPending) {
-        return;
-    }
-    m_adaptPending = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            m_adaptPending = false;
-            placeControls();
-            shadeResultBoxes();
-        },
-        Qt::QueuedConnection);
 }
 
 void Form1::setTabOrder()

@@ -2,6 +2,7 @@
 
 #include "runtime/qt/Form.h"
 #include "window/FormBehaviour.h"
+#include "window/qt/Coalesced.h"
 #include "window/qt/Layout.h"
 #include "window/qt/LineEditBox.h"
 #include "window/qt/SystemClipboard.h"
@@ -49,7 +50,6 @@ private:
     void createControls();
     void placeControls();
     void shadeResultBoxes();
-    void adaptLater();
     void setTabOrder();
     void connectEvents();
 
@@ -65,5 +65,10 @@ private:
     QTimer m_typingPause;
     std::optional<FormBehaviour> m_behaviour;
     bool m_iconSet = false;
-    bool m_adaptPending = false;
+    // A new style or palette reaches the window and its controls one by one,
+    // in no fixed order; the layout and shades are redone once all have it.
+    Coalesced m_adapt{this, [this] {
+                          placeControls();
+                          shadeResultBoxes();
+                      }};
 };

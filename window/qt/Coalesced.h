@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QMetaObject>
+#include <QObject>
+
+#include <functional>
+#include <utility>
+
+// Runs a function once the events already queued have been handled, however
+// often it is asked for before then: whatever arrives in a burst is dealt
+// with once, in the state the last of it left. It belongs to `context`,
+// whose end drops a run still waiting.
+class Coalesced
+{
+public:
+    Coalesced(QObject* context, std::function<void()> run)
+        : m_context(context)
+        , m_run(std::move(run))
+    {
+    }
+
+    void request()
+    {
+        if (m_pending) {
+            return;
+        }
+        m_pending = true;
+        QMetaObject::invokeMethod(
+            m_context,
+            [this] {
+                m_pending = false;
+                m_run();
+            },
+            Qt::QueuedConnection);
+    }
+
+private:
+    QObject* m_context;
+    std::function<void()> m_run;
+    bool m_pending = false;
+};
