@@ -50,6 +50,7 @@ private slots:
     void launchToken();
     void exitButtonEndsWithNonNumber();
     void endingLetsTheSessionGo();
+    void startDuringTheEndTakesOver();
     void clipboardReplacesText();
     void maximiseRequestKeepsTheWindow();
     void noClipboardCopyWithoutDataControl();
@@ -213,6 +214,38 @@ void TestRuntime::endingLetsTheSessionGo()
     QCOMPARE(service.claim(), Runtime::ApplicationService::Claim::Ours);
     QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
     QVERIFY(bus->isServiceRegistered(id));
+    m_app->end(0);
+    QVERIFY(!bus->isServiceRegistered(id));
+}
+
+// A start that finds the name still held by a program on its way out, which
+// no longer answers, keeps a window of its own and has the name once that
+// program has gone: the next start comes to this window.
+void TestRuntime::startDuringTheEndTakesOver()
+{
+    if (!qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS")) {
+        QSKIP("on a session bus of the test's own: the runtime_session_bus test");
+    }
+    const QString id = u"io.github.zandrel.test"_s;
+    const QString ending = u"the instance that is ending"_s;
+    QDBusConnection old = QDBusConnection::connectToBus(QDBusConnection::SessionBus, ending);
+    const auto disconnect = qScopeGuard([&] { QDBusConnection::disconnectFromBus(ending); });
+    QVERIFY(old.registerService(id)); // its object already gone
+    Runtime::ApplicationService service(id);
+    QCOMPARE(service.claim(), Runtime::ApplicationService::Claim::Taken);
+    QVERIFY(!service.activateRunning({}));
+    int activated = 0;
+    QObject::connect(&service, &Runtime::ApplicationService::activated, &service,
+                     [&] { ++activated; });
+
+    QVERIFY(old.unregisterService(id));
+    QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
+    QTRY_COMPARE(bus->serviceOwner(id).value(), QDBusConnection::sessionBus().baseService());
+    QDBusMessage next = QDBusMessage::createMethodCall(
+        id, u"/io/github/zandrel/test"_s, u"org.freedesktop.Application"_s, u"Activate"_s);
+    next << QVariantMap();
+    old.asyncCall(next);
+    QTRY_COMPARE(activated, 1);
     m_app->end(0);
     QVERIFY(!bus->isServiceRegistered(id));
 }

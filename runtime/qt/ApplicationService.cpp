@@ -52,28 +52,39 @@ ApplicationService::Claim ApplicationService::claim()
         return Claim::NoBus;
     }
     // The object before the name: a start that finds the name taken calls it
-    // at once.
+    // at once, and it is there when the name passes to this process.
     if (!bus.registerObject(m_path, this, QDBusConnection::ExportScriptableSlots)) {
         return Claim::NoBus;
     }
+    // Queued behind an instance that is there: if that one is ending, the
+    // name comes here as it goes, and a later start finds this window.
     const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> reply =
-        bus.interface()->registerService(m_id, QDBusConnectionInterface::DontQueueService,
+        bus.interface()->registerService(m_id, QDBusConnectionInterface::QueueService,
                                          QDBusConnectionInterface::DontAllowReplacement);
-    if (reply.isValid() && reply.value() == QDBusConnectionInterface::ServiceRegistered) {
-        m_claimed = true;
-        return Claim::Ours;
+    if (!reply.isValid()) {
+        bus.unregisterObject(m_path);
+        return Claim::NoBus;
     }
-    bus.unregisterObject(m_path);
-    return reply.isValid() ? Claim::Taken : Claim::NoBus;
+    m_claimed = true;
+    return reply.value() == QDBusConnectionInterface::ServiceRegistered ? Claim::Ours
+                                                                        : Claim::Taken;
 }
 
 bool ApplicationService::activateRunning(const LaunchToken& token) const
 {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    // The call goes to the process that holds the name now, by its own
+    // address: should the name pass to this queued process meanwhile, the
+    // call still goes to the old one, which no longer answers, rather than
+    // to this one, which cannot answer while it waits.
+    const QString owner = bus.interface()->serviceOwner(m_id);
+    if (owner.isEmpty() || owner == bus.baseService()) {
+        return false;
+    }
     QDBusMessage call =
-        QDBusMessage::createMethodCall(m_id, m_path, Interface, QStringLiteral("Activate"));
+        QDBusMessage::createMethodCall(owner, m_path, Interface, QStringLiteral("Activate"));
     call << token.platformData();
-    const QDBusMessage answer =
-        QDBusConnection::sessionBus().call(call, QDBus::Block, AnswerTimeoutMs);
+    const QDBusMessage answer = bus.call(call, QDBus::Block, AnswerTimeoutMs);
     return answer.type() == QDBusMessage::ReplyMessage;
 }
 

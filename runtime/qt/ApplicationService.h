@@ -16,7 +16,10 @@ namespace Runtime {
 // org.freedesktop.Application there. A launcher that reads DBusActivatable
 // in the desktop entry calls Activate on it instead of starting the program
 // again; any other start finds the name taken and calls Activate itself,
-// with the token its own launcher gave it, then ends.
+// with the token its own launcher gave it, then ends. A start whose call
+// goes unanswered (the instance is on its way out) keeps its own window and
+// waits in the bus's queue for the name, which it has as soon as the old
+// instance lets go: from then on it is the one instance.
 class ApplicationService : public QObject, protected QDBusContext
 {
     Q_OBJECT
@@ -25,7 +28,7 @@ class ApplicationService : public QObject, protected QDBusContext
 public:
     enum class Claim {
         Ours,  // this process is the instance
-        Taken, // another process holds the name
+        Taken, // another process holds the name; this one is next in line
         NoBus, // no session bus: every start is an instance of its own
     };
 
@@ -33,7 +36,8 @@ public:
 
     [[nodiscard]] Claim claim();
     // Asks the instance that holds the name to bring its window forward.
-    // False when it did not answer in time, or answered with an error.
+    // False when it did not answer in time, or answered with an error, or
+    // when the name has passed to this process meanwhile.
     [[nodiscard]] bool activateRunning(const LaunchToken& token) const;
 
 public slots:
@@ -51,6 +55,7 @@ private:
 
     QString m_id;
     QString m_path;
+    // The name is ours or asked for: either way given back at the end.
     bool m_claimed = false;
 };
 

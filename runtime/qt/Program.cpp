@@ -32,7 +32,9 @@ int run(int& argc, char** argv, const ProgramHeader& header, auto&& beforeHandOv
 
 #ifdef ZANDREL_APPLICATION_SERVICE
     // One instance in the session: a start that finds one running hands it
-    // its launcher's token and ends, having touched nothing.
+    // its launcher's token and ends, having touched nothing. One that gets no
+    // answer (the instance is ending) opens its own window and takes the
+    // name over once the old instance has let it go.
     ApplicationService service(header.desktopFileName);
     if (!header.desktopFileName.isEmpty() && service.claim() == ApplicationService::Claim::Taken &&
         service.activateRunning(launch)) {
