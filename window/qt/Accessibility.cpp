@@ -4,12 +4,12 @@
 #include "window/qt/AccessibleTextBox.h"
 #include "window/qt/EntryBox.h"
 #include "window/qt/Form1.h"
+#include "window/qt/LineFrame.h"
 #include "window/qt/ResultBox.h"
 #include "window/Texts.h"
 
 #include <QAccessibleWidget>
 #include <QCoreApplication>
-#include <QFrame>
 #include <QLabel>
 
 namespace {
@@ -25,9 +25,8 @@ QAccessibleInterface* controlInterface(const QString& /*className*/, QObject* ob
         return new AccessibleTextBox(static_cast<QLineEdit*>(object));
     }
     // Qt presents a QFrame as a "frame", the role of a top-level window.
-    auto* frame = qobject_cast<QFrame*>(object);
-    if (frame && frame->frameShape() == QFrame::HLine && qobject_cast<Form1*>(frame->parent())) {
-        return new QAccessibleWidget(frame, QAccessible::Separator);
+    if (auto* line = qobject_cast<LineFrame*>(object)) {
+        return new QAccessibleWidget(line, QAccessible::Separator);
     }
     return nullptr;
 }

@@ -8,8 +8,10 @@
 
 // Runs a function once the events already queued have been handled, however
 // often it is asked for before then: whatever arrives in a burst is dealt
-// with once, in the state the last of it left. It belongs to `context`,
-// whose end drops a run still waiting.
+// with once, in the state the last of it left. What the run itself sets off
+// asks for no other run: the run sees to it. It belongs to `context`, whose
+// end drops a run still waiting; the run refers to its owner, so it is
+// neither copied nor moved.
 class Coalesced
 {
 public:
@@ -18,6 +20,8 @@ public:
         , m_run(std::move(run))
     {
     }
+    Coalesced(const Coalesced&) = delete;
+    Coalesced& operator=(const Coalesced&) = delete;
 
     void request()
     {
@@ -28,8 +32,8 @@ public:
         QMetaObject::invokeMethod(
             m_context,
             [this] {
-                m_pending = false;
                 m_run();
+                m_pending = false;
             },
             Qt::QueuedConnection);
     }

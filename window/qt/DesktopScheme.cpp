@@ -2,10 +2,8 @@
 
 #include "runtime/qt/AppearancePortal.h"
 #include "window/qt/PaletteColours.h"
-#include "window/qt/ResultBox.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QToolTip>
 #include <QWidget>
 
@@ -16,9 +14,9 @@ using ColourScheme::Preference;
 
 // High contrast in two colours: a style sheet holds them for every control,
 // which a palette alone cannot do once edges are drawn by one. The edges are
-// solid around the inputs and the button, twice as thick where the focus is;
-// the results keep the room of an edge and draw a dotted one themselves
-// (ResultBox::setDottedEdge). A selection inverts its text.
+// solid around the boxes and the button, twice as thick where the focus is
+// (a result box draws its own instead: ResultBox::adapt). A selection
+// inverts its text.
 QString highContrastSheet(const ColourScheme::Scheme& scheme)
 {
     const QString text = ToQColor(scheme.text).name();
@@ -26,8 +24,7 @@ QString highContrastSheet(const ColourScheme::Scheme& scheme)
     return u"QWidget { color: "_s + text + u"; background: "_s + base + u"; selection-color: "_s +
            base + u"; selection-background-color: "_s + text +
            u"; } QLineEdit, QPushButton { border: 1px solid "_s + text +
-           u"; padding: 1px 2px; } QLineEdit[readOnly=\"true\"] { border-color: transparent; }"
-           u" QLineEdit:focus, QPushButton:focus { border-width: 2px; padding: 0px 1px; }"_s;
+           u"; padding: 1px 2px; } QLineEdit:focus, QPushButton:focus { border-width: 2px; padding: 0px 1px; }"_s;
 }
 
 QPalette paletteOf(const ColourScheme::Scheme& scheme)
@@ -72,22 +69,12 @@ DesktopScheme::DesktopScheme(QWidget* window, Runtime::AppearancePortal* portal)
 {
     connect(portal, &Runtime::AppearancePortal::schemeChanged, this, [this](uint scheme) {
         m_preference = preference(scheme);
-        m_follow.request();
+        emit changed();
     });
     connect(portal, &Runtime::AppearancePortal::contrastChanged, this, [this](uint contrast) {
         m_highContrast = contrast == 1;
-        m_follow.request();
+        emit changed();
     });
-    window->installEventFilter(this);
-}
-
-// The platform's own palette changed (another theme): it may be dark now.
-bool DesktopScheme::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == m_window && event->type() == QEvent::ApplicationPaletteChange) {
-        follow();
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 void DesktopScheme::follow()
@@ -116,9 +103,5 @@ void DesktopScheme::follow()
     QToolTip::setPalette(scheme ? paletteOf(*scheme) : platform);
     if (m_highContrast) {
         m_window->setStyleSheet(highContrastSheet(*scheme));
-    }
-    for (ResultBox* result : m_window->findChildren<ResultBox*>()) {
-        result->setDottedEdge(m_highContrast ? std::optional(ToQColor(scheme->text))
-                                             : std::nullopt);
     }
 }

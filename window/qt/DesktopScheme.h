@@ -1,7 +1,6 @@
 #pragma once
 
 #include "window/ColourScheme.h"
-#include "window/qt/Coalesced.h"
 
 #include <QObject>
 
@@ -23,20 +22,22 @@ class DesktopScheme : public QObject
 public:
     DesktopScheme(QWidget* window, Runtime::AppearancePortal* portal);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    // Draws the window as the portal's latest word and the platform's
+    // palette ask now.
+    void follow();
+    [[nodiscard]] bool highContrast() const { return m_highContrast; }
+
+signals:
+    // The portal told of a change. It may send any number in a row, and
+    // restyling the window for each (in high contrast, a style sheet over
+    // every control) would keep keys and the clipboard waiting behind them:
+    // the window follows the latest once the changes already queued are read.
+    void changed();
 
 private:
-    void follow();
-
     QWidget* m_window;
     ColourScheme::Preference m_preference = ColourScheme::Preference::NoPreference;
     bool m_highContrast = false;
-    // The portal may send any number of changes in a row, and restyling the
-    // window for each (in high contrast, a style sheet over every control)
-    // would keep keys and the clipboard waiting behind them: the window takes
-    // the latest once the changes already queued are read.
-    Coalesced m_follow{this, [this] { follow(); }};
     // The scheme the window is drawn in; none: the platform's.
     const ColourScheme::Scheme* m_scheme = nullptr;
 };

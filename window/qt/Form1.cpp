@@ -4,13 +4,10 @@
 #include "runtime/qt/EventProcedure.h"
 #include "runtime/qt/Program.h"
 #include "runtime/qt/QtNumbers.h"
-#include "window/Contrast.h"
 #include "window/qt/Accessibility.h"
 #include "window/qt/ControlFactory.h"
 #include "window/qt/DesktopFont.h"
-#include "window/qt/DesktopScheme.h"
 #include "window/qt/EntryBox.h"
-#include "window/qt/PaletteColours.h"
 #include "window/qt/ResultBox.h"
 
 #include <QAccessible>
@@ -43,7 +40,6 @@ Form1::Form1(QWidget* parent)
     setWindowTitle(Runtime::ToQString(FormDesign::Title));
     setWindowFlags(frameFlags(FormDesign::WindowFrame));
     createControls();
-    placeControls();
     setTabOrder();
     // Wired only after the boxes hold their initial "0": nothing is
     // converted, and the clipboard is left alone, until the first edit.
@@ -51,8 +47,10 @@ Form1::Form1(QWidget* parent)
     connectEvents();
     // The desktop's colours and, on GNOME, its font, as its portal tells.
     auto* portal = new Runtime::AppearancePortal(this);
-    new DesktopScheme(this, portal);
+    m_scheme = new DesktopScheme(this, portal);
+    connect(m_scheme, &DesktopScheme::changed, this, [this] { m_adapt.request(); });
     new DesktopFont(portal);
+    adapt();
 }
 
 void Form1::createControls()
@@ -67,8 +65,19 @@ void Form1::createControls()
         m_inputs[static_cast<std::size_t>(row)] = box(Controls::Of(row).input);
         m_results[static_cast<std::size_t>(row)] = box(Controls::Of(row).result);
     }
-    shadeResultBoxes();
     DescribeControls(this);
+}
+
+// The colours first, each result box's look from them, then the places,
+// which depend on the style's edges.
+void Form1::adapt()
+{
+    m_scheme->follow();
+    for (const Row row : Controls::Rows) {
+        static_cast<ResultBox*>(m_controls[Controls::Of(row).result])
+            ->adapt(palette(), m_scheme->highContrast());
+    }
+    placeControls();
 }
 
 void Form1::placeControls()
@@ -77,21 +86,6 @@ void Form1::placeControls()
     const Layout layout = MeasureLayout(m_controls);
     setFixedClientSize(layout.client);
     Place(m_controls, layout.places);
-}
-
-// The result boxes stand apart from the input boxes in every theme.
-void Form1::shadeResultBoxes()
-{
-    const QPalette& form = palette();
-    const Contrast::Rgb shade =
-        Contrast::ResultShade({.boxBackground = ToRgb(form.color(QPalette::Base)),
-                               .boxText = ToRgb(form.color(QPalette::Text)),
-                               .lightShade = ToRgb(form.color(QPalette::Midlight))});
-    QPalette result;
-    result.setColor(QPalette::Base, ToQColor(shade));
-    for (const Row row : Controls::Rows) {
-        m_controls[Controls::Of(row).result]->setPalette(result);
-    }
 }
 
 bool Form1::event(QEvent* event)

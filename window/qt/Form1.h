@@ -3,6 +3,7 @@
 #include "runtime/qt/Form.h"
 #include "window/FormBehaviour.h"
 #include "window/qt/Coalesced.h"
+#include "window/qt/DesktopScheme.h"
 #include "window/qt/Layout.h"
 #include "window/qt/LineEditBox.h"
 #include "window/qt/SystemClipboard.h"
@@ -48,8 +49,8 @@ private:
     void end() override;
 
     void createControls();
+    void adapt();
     void placeControls();
-    void shadeResultBoxes();
     void setTabOrder();
     void connectEvents();
 
@@ -64,11 +65,10 @@ private:
     SystemClipboard m_clipboard;
     QTimer m_typingPause;
     std::optional<FormBehaviour> m_behaviour;
+    DesktopScheme* m_scheme = nullptr;
     bool m_iconSet = false;
     // A new style or palette reaches the window and its controls one by one,
-    // in no fixed order; the layout and shades are redone once all have it.
-    Coalesced m_adapt{this, [this] {
-                          placeControls();
-                          shadeResultBoxes();
-                      }};
+    // in no fixed order, and the portal may tell of a new scheme many times
+    // in a row: the window adapts once all have arrived.
+    Coalesced m_adapt{this, [this] { adapt(); }};
 };

@@ -1,5 +1,7 @@
 #include "window/qt/ResultBox.h"
 
+#include "window/qt/PaletteColours.h"
+
 #include <QEvent>
 #include <QPainter>
 
@@ -12,9 +14,23 @@ ResultBox::ResultBox(QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void ResultBox::setDottedEdge(std::optional<QColor> ink)
+void ResultBox::adapt(const QPalette& window, bool highContrast)
 {
-    m_dottedEdge = ink;
+    const Contrast::Rgb shade =
+        Contrast::ResultShade({.boxBackground = ToRgb(window.color(QPalette::Base)),
+                               .boxText = ToRgb(window.color(QPalette::Text)),
+                               .lightShade = ToRgb(window.color(QPalette::Midlight))});
+    QPalette own;
+    own.setColor(QPalette::Base, ToQColor(shade));
+    setPalette(own);
+    const std::optional<QColor> edge =
+        highContrast ? std::optional(window.color(QPalette::Text)) : std::nullopt;
+    if (edge == m_dottedEdge) {
+        return;
+    }
+    m_dottedEdge = edge;
+    setStyleSheet(highContrast ? QStringLiteral("QLineEdit { border-color: transparent; }")
+                               : QString());
     update();
 }
 

@@ -15,11 +15,12 @@ class ResultBox : public QLineEdit
 public:
     explicit ResultBox(QWidget* parent = nullptr);
 
-    // In high contrast the box stands apart by a dotted edge in the text's
-    // colour, which it draws itself in whole device pixels: a style sheet's
-    // dotted pen is smeared to grey at a fractional scale. None: no edge of
-    // its own.
-    void setDottedEdge(std::optional<QColor> ink);
+    // The box's whole look, from its window's colours. It stands apart from
+    // the inputs by a shade of its own; in high contrast, where every box has
+    // an edge in the text's colour, by a dotted edge instead, which it draws
+    // itself in whole device pixels (a style sheet's dotted pen is smeared to
+    // grey at a fractional scale) in the room of the solid one.
+    void adapt(const QPalette& window, bool highContrast);
 
 signals:
     void laidOut();
