@@ -2,6 +2,8 @@
 
 #include "runtime/win32/SystemLibrary.h"
 
+#include <string_view>
+
 namespace Runtime::Win32 {
 
 namespace {
@@ -14,12 +16,16 @@ using GetDpiForSystemFunction = UINT WINAPI();
 using GetSystemMetricsForDpiFunction = int WINAPI(int, UINT);
 using AdjustWindowRectExForDpiFunction = BOOL WINAPI(LPRECT, DWORD, BOOL, DWORD, UINT);
 
-// user32 is imported, so always loaded: no DLL is looked for here.
+template <typename Function>
+Function* find(FunctionLookup lookup, const wchar_t* library, const char* name)
+{
+    return reinterpret_cast<Function*>(reinterpret_cast<void (*)()>(lookup(library, name)));
+}
+
 template <typename Function>
 Function* user32(const char* name)
 {
-    return reinterpret_cast<Function*>(
-        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
+    return find<Function>(SystemLookup, L"user32.dll", name);
 }
 
 UINT screenDpi()
@@ -34,16 +40,29 @@ UINT screenDpi()
 
 } // namespace
 
+// user32 is imported, so always loaded: no DLL is looked for there.
+FARPROC SystemLookup(const wchar_t* library, const char* name)
+{
+    if (std::wstring_view(library) == L"user32.dll") {
+        return GetProcAddress(GetModuleHandleW(L"user32.dll"), name);
+    }
+    return SystemFunction(library, name);
+}
+
+DpiSources FindDpiSources(FunctionLookup lookup)
+{
+    DpiSources found{find<GetDpiForWindowFunction>(lookup, L"user32.dll", "GetDpiForWindow"),
+                     nullptr};
+    if (!found.forWindow) {
+        found.forMonitor =
+            find<GetDpiForMonitorFunction>(lookup, L"shcore.dll", "GetDpiForMonitor");
+    }
+    return found;
+}
+
 DpiSources& WindowDpiSources()
 {
-    static DpiSources sources = [] {
-        DpiSources found{user32<GetDpiForWindowFunction>("GetDpiForWindow"), nullptr};
-        if (!found.forWindow) {
-            found.forMonitor =
-                SystemFunction<GetDpiForMonitorFunction>(L"shcore.dll", "GetDpiForMonitor");
-        }
-        return found;
-    }();
+    static DpiSources sources = FindDpiSources(SystemLookup);
     return sources;
 }
 

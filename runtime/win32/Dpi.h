@@ -19,6 +19,14 @@ struct DpiSources {
 };
 [[nodiscard]] DpiSources& WindowDpiSources();
 
+// A function of a system DLL by the DLL's name and its own, or null.
+using FunctionLookup = FARPROC (*)(const wchar_t* library, const char* name);
+// How the window's DPI sources are found, with the lookup given; the
+// program's are found with SystemLookup.
+[[nodiscard]] DpiSources FindDpiSources(FunctionLookup lookup);
+// user32 as the program has it loaded; any other DLL from the system folder.
+[[nodiscard]] FARPROC SystemLookup(const wchar_t* library, const char* name);
+
 // The window's monitor's DPI where Windows knows it, else the session's.
 [[nodiscard]] UINT WindowDpi(HWND window);
 [[nodiscard]] UINT SystemDpi();

@@ -61,7 +61,9 @@ else:
 focused() { windows focused io.github.zandrel.zandrel; }
 
 bus_env=() # none until the test starts its session bus
+copy() { run env WAYLAND_DISPLAY="$socket" wl-copy "$@"; }
 start() {
+    copy "no key yet" # so that only this start's keys make 0.025
     start_bg env WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland "${bus_env[@]}" "$runtime/zandrel"
     pid=$!
     wait_for 10 focused || { fail "the window did not get the focus"; return 1; }
@@ -104,7 +106,6 @@ kill "$pid"
 wait "$pid"
 
 echo "== sway keeps no clipboard: the last result outlives every way of ending"
-copy() { run env WAYLAND_DISPLAY="$socket" wl-copy "$@"; }
 # The wl-copy processes that serve this compositor's clipboard.
 copies() { processes_with wl-copy "XDG_RUNTIME_DIR=$runtime"; }
 end_by() {

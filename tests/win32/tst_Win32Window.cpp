@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <iterator>
 #include <string>
+#include <string_view>
 #include <vector>
 #include <windows.h>
 
@@ -346,7 +347,8 @@ void dpiChange()
         check(now.left == 100 && now.top == 80, "the window takes the suggested place");
         const double ratio = width() / static_cast<double>(at96);
         const double want = dpi / 96.0;
-        // At least by the DPI; more where the font at that DPI needs it.
+        // By the DPI, give or take what the font's size at that DPI rounds
+        // to: within 5 % below and 10 % above.
         check(ratio > want * 0.95 && ratio < want * 1.1,
               "at " + std::to_string(dpi) + " dpi the layout scales by " + std::to_string(want) +
                   " (" + std::to_string(ratio) + ")");
@@ -374,44 +376,76 @@ void dpiChange()
     }
 }
 
-// Where the window's DPI comes from, on each Windows: its own where Windows
-// knows it (10), else its monitor's (8.1), else the session's (7).
-HMONITOR asked = nullptr;
+// Where the window's DPI comes from, on each Windows: the program's own
+// lookup, as each Windows answers it (the real functions where it has them),
+// finds the window's own DPI (10), else its monitor's (8.1), else the
+// session's (7), and loads shcore only where user32 does not tell.
+int pretendVersion = 0; // 70, 81 or 100
+std::string lookedFor;
+FARPROC asPretended(const wchar_t* library, const char* name)
+{
+    lookedFor += std::string(name) + ' ';
+    const std::string_view function(name);
+    if ((function == "GetDpiForWindow" && pretendVersion < 100) ||
+        (function == "GetDpiForMonitor" && pretendVersion < 81)) {
+        return nullptr;
+    }
+    return Runtime::Win32::SystemLookup(library, name);
+}
+
 void dpiSources()
 {
-    using Runtime::Win32::DpiSources;
-    DpiSources& sources = Runtime::Win32::WindowDpiSources();
-    const DpiSources system = sources;
-    const auto window144 = [](HWND) -> UINT { return 144; };
-    const auto windowUnknown = [](HWND) -> UINT { return 0; };
-    const auto monitor120 = [](HMONITOR monitor, int, UINT* x, UINT* y) -> HRESULT {
-        asked = monitor;
-        *x = *y = 120;
-        return S_OK;
-    };
+    namespace W = Runtime::Win32;
+    const HMONITOR monitor = MonitorFromWindow(formWindow(), MONITOR_DEFAULTTONEAREST);
+    const auto realForWindow = reinterpret_cast<decltype(W::DpiSources::forWindow)>(
+        reinterpret_cast<void (*)()>(W::SystemLookup(L"user32.dll", "GetDpiForWindow")));
+    const auto realForMonitor = reinterpret_cast<decltype(W::DpiSources::forMonitor)>(
+        reinterpret_cast<void (*)()>(W::SystemLookup(L"shcore.dll", "GetDpiForMonitor")));
+    check(realForWindow && realForMonitor, "Wine has both DPI functions");
+    UINT monitorDpi = 0;
+    UINT unused = 0;
+    if (realForMonitor) {
+        realForMonitor(monitor, 0, &monitorDpi, &unused);
+    }
+    W::DpiSources& sources = W::WindowDpiSources();
+    const W::DpiSources program = sources;
+    check(program.forWindow == realForWindow && !program.forMonitor,
+          "the program's sources on this Windows: the window's own DPI alone");
     const auto monitorFails = [](HMONITOR, int, UINT*, UINT*) -> HRESULT { return E_FAIL; };
     const struct {
         const char* name;
-        DpiSources sources;
+        int version;
+        const char* lookedFor;
+        HWND window;
         UINT dpi;
+        bool monitorFails;
     } cases[] = {
-        {"Windows 10: the window's own", {window144, monitor120}, 144},
-        {"Windows 8.1: its monitor's", {nullptr, monitor120}, 120},
-        {"the window's own unknown: its monitor's", {windowUnknown, monitor120}, 120},
-        {"a monitor that cannot tell: the session's",
-         {nullptr, monitorFails},
-         Runtime::Win32::SystemDpi()},
-        {"Windows 7: the session's", {nullptr, nullptr}, Runtime::Win32::SystemDpi()},
+        {"Windows 10: the window's own", 100, "GetDpiForWindow ", formWindow(),
+         realForWindow ? realForWindow(formWindow()) : 0, false},
+        {"Windows 10, no such window: the session's", 100, "GetDpiForWindow ", nullptr,
+         W::SystemDpi(), false},
+        {"Windows 8.1: its monitor's", 81, "GetDpiForWindow GetDpiForMonitor ", formWindow(),
+         monitorDpi, false},
+        {"Windows 8.1, a monitor that cannot tell: the session's", 81,
+         "GetDpiForWindow GetDpiForMonitor ", formWindow(), W::SystemDpi(), true},
+        {"Windows 7: the session's", 70, "GetDpiForWindow GetDpiForMonitor ", formWindow(),
+         W::SystemDpi(), false},
     };
     for (const auto& c : cases) {
-        sources = c.sources;
-        asked = nullptr;
-        const UINT dpi = Runtime::Win32::WindowDpi(formWindow());
-        check(dpi == c.dpi && (c.dpi != 120 ||
-                               asked == MonitorFromWindow(formWindow(), MONITOR_DEFAULTTONEAREST)),
-              std::string("the window's DPI, ") + c.name + ": " + std::to_string(dpi));
+        pretendVersion = c.version;
+        lookedFor.clear();
+        sources = W::FindDpiSources(asPretended);
+        const bool found = sources.forWindow == (c.version >= 100 ? realForWindow : nullptr) &&
+                           sources.forMonitor == (c.version == 81 ? realForMonitor : nullptr);
+        if (c.monitorFails) {
+            sources.forMonitor = monitorFails;
+        }
+        const UINT dpi = W::WindowDpi(c.window);
+        check(found && lookedFor == c.lookedFor && dpi == c.dpi && dpi > 0,
+              std::string("the window's DPI, ") + c.name + ": " + std::to_string(dpi) +
+                  ", looked for " + lookedFor);
     }
-    sources = system;
+    sources = program;
 }
 
 // Wine's accessibility proxies ignore dynamic annotation, so what a screen
