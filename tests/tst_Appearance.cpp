@@ -69,6 +69,8 @@ private slots:
     void resultBoxesStandOut();
     void gnomeFontDescription_data();
     void gnomeFontDescription();
+    void textScalingInEffect_data();
+    void textScalingInEffect();
 };
 
 void TestAppearance::layoutFollowsFont_data()
@@ -231,44 +233,102 @@ void TestAppearance::resultBoxesStandOut()
 void TestAppearance::gnomeFontDescription_data()
 {
     QTest::addColumn<QString>("description");
-    QTest::addColumn<QString>("family"); // empty: no font
-    QTest::addColumn<double>("points");
-    QTest::addColumn<bool>("bold");
+    QTest::addColumn<QStringList>("families"); // none: no font; "Qt": Qt's own
+    QTest::addColumn<double>("points");        // or, below 0, pixels
+    QTest::addColumn<int>("weight");
     QTest::addColumn<bool>("italic");
+    QTest::addColumn<int>("stretch");
 
-    QTest::newRow("GNOME's own") << u"Cantarell 11"_s << u"Cantarell"_s << 11.0 << false << false;
+    const QStringList dejavu{u"DejaVu Sans"_s};
+    const QStringList qt{u"Qt"_s};
+    const int any = QFont::AnyStretch;
+    QTest::newRow("GNOME's own") << u"DejaVu Sans 11"_s << dejavu << 11.0 << 400 << false << any;
     QTest::newRow("a family of two words, bold, half a point")
-        << u"Noto Sans Bold 10.5"_s << u"Noto Sans"_s << 10.5 << true << false;
-    // Qt counts anything heavier than medium as bold.
-    QTest::newRow("semi-bold oblique") << u"DejaVu Sans Mono Semi-Bold Oblique 9"_s
-                                       << u"DejaVu Sans Mono"_s << 9.0 << true << true;
-    QTest::newRow("a list of families: the first")
-        << u"Cantarell, Noto Sans 12"_s << u"Cantarell"_s << 12.0 << false << false;
-    QTest::newRow("no size") << u"Cantarell"_s << QString() << 0.0 << false << false;
-    QTest::newRow("no family") << u"Bold 11"_s << QString() << 0.0 << false << false;
-    QTest::newRow("a size in pixels") << u"Cantarell 15px"_s << QString() << 0.0 << false << false;
-    QTest::newRow("no size at all: zero") << u"Cantarell 0"_s << QString() << 0.0 << false << false;
-    QTest::newRow("empty") << QString() << QString() << 0.0 << false << false;
+        << u"DejaVu Sans Bold 10.5"_s << dejavu << 10.5 << 700 << false << any;
+    QTest::newRow("semi-bold oblique")
+        << u"DejaVu Sans Mono Semi-Bold Oblique 9"_s << QStringList{u"DejaVu Sans Mono"_s} << 9.0
+        << 600 << true << any;
+    QTest::newRow("Pango's other weights and a stretch")
+        << u"DejaVu Sans ExtraBold Semi-Condensed 10"_s << dejavu << 10.0 << 800 << false
+        << int(QFont::SemiCondensed);
+    QTest::newRow("thin, book, heavy: the last word counts first")
+        << u"DejaVu Sans Heavy Book Thin 10"_s << dejavu << 10.0 << 900 << false << any;
+    QTest::newRow("small capitals and a gravity, read and left")
+        << u"DejaVu Sans Small-Caps South 10"_s << dejavu << 10.0 << 400 << false << any;
+    QTest::newRow("a list of families: those installed")
+        << u"No Such Family Zq, DejaVu Sans, WenQuanYi Micro Hei, 12"_s
+        << QStringList{u"DejaVu Sans"_s, u"WenQuanYi Micro Hei"_s} << 12.0 << 400 << false << any;
+    QTest::newRow("a family not installed: Qt's own, at the size")
+        << u"No Such Family Zq Bold 13"_s << qt << 13.0 << 700 << false << any;
+    QTest::newRow("a size in pixels")
+        << u"DejaVu Sans 15px"_s << dejavu << -15.0 << 400 << false << any;
+    QTest::newRow("variations and features after the size")
+        << u"DejaVu Sans 11 @wght=500 #tnum=1"_s << dejavu << 11.0 << 400 << false << any;
+    QTest::newRow("no size") << u"DejaVu Sans"_s << QStringList() << 0.0 << 0 << false << any;
+    QTest::newRow("no family") << u"Bold 11"_s << QStringList() << 0.0 << 0 << false << any;
+    QTest::newRow("no size at all: zero")
+        << u"DejaVu Sans 0"_s << QStringList() << 0.0 << 0 << false << any;
+    QTest::newRow("empty") << QString() << QStringList() << 0.0 << 0 << false << any;
 }
 
-// GNOME's font-name, as its portal hands it on: anything but a family and a
-// size in points changes nothing.
+// GNOME's font-name, as its portal hands it on, read as Pango reads it:
+// anything without a family and a size changes nothing.
 void TestAppearance::gnomeFontDescription()
 {
     QFETCH(QString, description);
-    QFETCH(QString, family);
+    QFETCH(QStringList, families);
     QFETCH(double, points);
-    QFETCH(bool, bold);
+    QFETCH(int, weight);
     QFETCH(bool, italic);
+    QFETCH(int, stretch);
 
-    const std::optional<QFont> font = FontFromDescription(description);
-    QCOMPARE(font.has_value(), !family.isEmpty());
+    QFont platform(u"DejaVu Serif"_s, 9);
+    const std::optional<QFont> font = FontFromDescription(description, platform);
+    QCOMPARE(font.has_value(), !families.isEmpty());
     if (font) {
-        QCOMPARE(font->families(), QStringList{family});
-        QCOMPARE(font->pointSizeF(), points);
-        QCOMPARE(font->bold(), bold);
+        QCOMPARE(font->families(),
+                 families == QStringList{u"Qt"_s} ? platform.families() : families);
+        QCOMPARE(font->pointSizeF(), points > 0 ? points : -1.0);
+        QCOMPARE(font->pixelSize(), points > 0 ? -1 : int(-points));
+        QCOMPARE(font->weight(), weight);
         QCOMPARE(font->italic(), italic);
+        QCOMPARE(font->stretch(), stretch);
     }
+}
+
+// Where Qt shows GNOME's Large Text already: on X11, whose Xft.dpi GNOME
+// sets to 96 times the factor and its whole window scaling, and Qt 6 turns
+// into the screen's device pixel ratio; never on Wayland, where the ratio is
+// the output's scale.
+void TestAppearance::textScalingInEffect_data()
+{
+    QTest::addColumn<double>("factor");
+    QTest::addColumn<bool>("onX11");
+    QTest::addColumn<double>("ratio");
+    QTest::addColumn<double>("dpi");
+    QTest::addColumn<bool>("inEffect");
+
+    QTest::newRow("GNOME's X11, 125 %: Xft.dpi 120") << 1.25 << true << 1.25 << 96.0 << true;
+    QTest::newRow("GNOME's X11, 150 % at window scaling 2: 288")
+        << 1.5 << true << 3.0 << 96.0 << true;
+    QTest::newRow("GNOME's X11, 115 %: Xft.dpi 110, rounded")
+        << 1.15 << true << 110.0 / 96 << 96.0 << true;
+    QTest::newRow("high-DPI scaling off: the logical DPI") << 1.25 << true << 1.0 << 120.0 << true;
+    QTest::newRow("X11 without Xft.dpi") << 1.5 << true << 1.0 << 96.0 << false;
+    QTest::newRow("X11 at window scaling 2, Xft.dpi without the factor")
+        << 1.25 << true << 2.0 << 96.0 << false;
+    QTest::newRow("Wayland at 125 %: the output's scale") << 1.25 << false << 1.25 << 96.0 << false;
+}
+
+void TestAppearance::textScalingInEffect()
+{
+    QFETCH(double, factor);
+    QFETCH(bool, onX11);
+    QFETCH(double, ratio);
+    QFETCH(double, dpi);
+    QFETCH(bool, inEffect);
+
+    QCOMPARE(TextScalingInEffect(factor, onX11, ratio, dpi), inEffect);
 }
 
 QTEST_MAIN(TestAppearance)

@@ -80,6 +80,19 @@ bool Form::event(QEvent* event)
     return QWidget::event(event);
 }
 
+// A compositor's configure may suggest a size worked out before the window's
+// last change of size: mutter, told of a fixed size that a new font has
+// since changed, suggests the old one, and Qt on Wayland makes it the
+// window's size whatever its minimum. A window of one size is free to keep
+// its own, and does.
+void Form::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (m_fixedSize.isValid() && size() != m_fixedSize && !(windowState() & Enlarged)) {
+        resize(m_fixedSize);
+    }
+}
+
 void Form::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);

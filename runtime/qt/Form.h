@@ -33,6 +33,7 @@ protected:
 
     bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     [[nodiscard]] bool titleBarDrawnByQt() const;

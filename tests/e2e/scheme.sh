@@ -39,6 +39,21 @@ converts() {
     expect_clipboard 0.127 "$1: still converting"
 }
 
+# The X resource that GNOME's X11 session sets to 96 times Large Text (and
+# its window scaling), as Qt reads it at start; none without a value.
+xft_dpi() {
+    /usr/bin/python3 - "$1" <<'XFT'
+import sys
+from Xlib import Xatom, display
+d = display.Display()
+root, resources = d.screen().root, d.intern_atom("RESOURCE_MANAGER")
+if sys.argv[1]:
+    root.change_property(resources, Xatom.STRING, 8, f"Xft.dpi:\t{sys.argv[1]}\n".encode())
+else:
+    root.delete_property(resources)
+d.sync()
+XFT
+}
 # Starts the program; returns once READY (by default: it takes keys, its
 # boxes drawn apart from the window).
 start() {
@@ -178,10 +193,31 @@ if [[ "${1:-}" == --session ]]; then
         wider() { (($(width) == large)); }
         wait_for 2 wider && pass || fail "Large Text again: $(width) px wide, not $large"
         stop
+        echo "== GNOME's X11 session: Large Text in Xft.dpi too, counted once"
+        for setting in 120:1.25 144:1.5; do
+            xft_dpi "${setting%:*}"
+            factor=${setting#*:}
+            start || exit 1
+            signal org.gnome.desktop.interface text-scaling-factor d "$factor"
+            signal org.freedesktop.appearance color-scheme u 1
+            wait_for 2 dark || fail "the signal after Large Text: $(pixel Label1 -20)"
+            echo "Xft.dpi ${setting%:*}, Large Text at $factor: $(width) px wide, against $normal"
+            awk -v w="$(width)" -v n="$normal" -v f="$factor" \
+                'BEGIN { exit !(w / n > f - 0.06 && w / n < f + 0.06) }' && pass ||
+                fail "Large Text at $factor in Xft.dpi: $(width) px wide, against $normal"
+            stop
+        done
+        xft_dpi ""
         echo "== not GNOME: the desktop's own font handling stands"
         unset XDG_CURRENT_DESKTOP
         start || exit 1
+        # The portal's answer (DejaVu Sans 10 at 150 %, as above) is in once
+        # a signal sent after it shows.
+        portal_says "answered font-name text-scaling-factor" || fail "the portal did not answer"
+        signal org.freedesktop.appearance color-scheme u 1
+        wait_for 2 dark || fail "the signal after the answer: $(pixel Label1 -20)"
         own=$(width)
+        ((own != large)) && pass || fail "GNOME's font at start changed another desktop's window"
         signal org.gnome.desktop.interface text-scaling-factor d 1.0
         signal org.freedesktop.appearance color-scheme u 2
         wait_for 2 light && (($(width) == own)) && pass ||

@@ -100,6 +100,12 @@ bool Form1::event(QEvent* event)
     case QEvent::ApplicationPaletteChange:
     case QEvent::PaletteChange:
     case QEvent::StyleChange:
+    // Text is measured at the screen's scale, which a fractional one rounds:
+    // a new scale may need a pixel more or less.
+    case QEvent::ScreenChangeInternal:
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    case QEvent::DevicePixelRatioChange:
+#endif
         m_adapt.request();
         break;
     default:
