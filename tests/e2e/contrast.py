@@ -8,7 +8,11 @@ contrast (high-dark, high-light) every text is at least 15:1, and the
 results stand apart by their edge: dotted where the inputs' is solid. Prints
 each ratio it measured.
 
-Usage: contrast.py PICTURE DESIGN.tsv dark|light|high-dark|high-light"""
+A fourth argument gives the device pixels to a logical one where that is
+not 1, as on a compositor's fractional scale: the line is then a whole number
+of logical pixels, rounded again to device pixels.
+
+Usage: contrast.py PICTURE DESIGN.tsv dark|light|high-dark|high-light [RATIO]"""
 import collections
 import pathlib
 import subprocess
@@ -58,6 +62,7 @@ def design(path):
 
 def main():
     picture, table, want = sys.argv[1], sys.argv[2], sys.argv[3]
+    device = float(sys.argv[4]) if len(sys.argv) > 4 else None
     high = want.startswith("high-")
     want = want.removeprefix("high-")
     least = HIGH_TEXT if high else TEXT
@@ -85,6 +90,8 @@ def main():
     _kind, left, top, w, _h = controls["Line1"]
     x0, x1 = int(left * scale) + INSET, int((left + w) * scale) - INSET
     y, thick = int(top * scale), max(1.0, PIXEL * scale)
+    if device:
+        thick = max(1, round(PIXEL * scale / device)) * device
     inked = [row for row in range(max(y - 3, 0), min(y + int(thick) + 4, height))
              if all(ratio(rows[row][x], window) >= 3 for x in range(x0, x1))]
     print(f"Line1: {len(inked)} px thick, its place {thick:.2f}")

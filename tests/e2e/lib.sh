@@ -19,13 +19,14 @@ summary() {
     ((failures == 0))
 }
 
-# Runs the command until it succeeds, for up to $1 seconds; the status is its
-# last. Every wait of the shell tests goes through here.
+# Runs the command until it succeeds, for up to $1 seconds however long each
+# try takes; the status is its last. Every wait of the shell tests goes
+# through here.
 wait_for() {
-    local polls=$(($1 * 20))
+    local deadline=$((${EPOCHREALTIME/./} + $1 * 1000000))
     shift
     while ! "$@"; do
-        ((--polls > 0)) || return 1
+        ((${EPOCHREALTIME/./} < deadline)) || return 1
         sleep 0.05 # the interval at which a condition is looked at again
     done
 }

@@ -72,8 +72,13 @@ stop() {
 # Every text readable and the results apart, in the colours it has now: $1.
 readable() {
     import -window "$wid" "$work/$1.png"
-    /usr/bin/python3 "$here/contrast.py" "$work/$1.png" "$ZANDREL_DESIGN" "$1" && pass ||
-        fail "$2: the window's colours"
+    readable_picture "$work/$1.png" "$2" "$1"
+}
+# The same of a picture of the client area: $1; $2 says when, $3 the colours,
+# $4 the device pixels to a logical one, where the picture is not at 1.
+readable_picture() {
+    /usr/bin/python3 "$here/contrast.py" "$1" "$ZANDREL_DESIGN" "${3:-light}" ${4:+"$4"} &&
+        pass || fail "$2: the window's colours"
 }
 
 if [[ "${1:-}" == --session ]]; then
@@ -171,8 +176,8 @@ if [[ "${1:-}" == --session ]]; then
         portal 0 "font-name=DejaVu Sans 10" text-scaling-factor=1.5
         start || exit 1
         large=$(width)
+        converts "Large Text at 150 %" # and no selection left to read as text
         readable light "GNOME's font, Large Text at 150 %"
-        converts "Large Text at 150 %"
         signal org.gnome.desktop.interface text-scaling-factor d 1.0
         narrower() { (($(width) < large * 3 / 4)); }
         wait_for 2 narrower && pass || fail "Large Text off: the window stays $(width) px wide"
@@ -223,6 +228,79 @@ if [[ "${1:-}" == --session ]]; then
         wait_for 2 light && (($(width) == own)) && pass ||
             fail "GNOME's font changed another desktop's window: $(width) px, not $own"
         stop
+        ;;
+    mutter)
+        echo "== GNOME's compositor at 100 to 200 %, GNOME's font: the window whole"
+        export XDG_CURRENT_DESKTOP=GNOME
+        portal 0 "font-name=DejaVu Sans 11" text-scaling-factor=1.0
+        # mutter's, PipeWire's and the program's sockets, apart from other tests'.
+        runtime=$(mktemp -d)
+        XDG_RUNTIME_DIR="$runtime" /usr/bin/python3 "$here/mutter.py" serve >"$runtime/ready" &
+        mutter=$!
+        ready() { read -r ready socket <"$runtime/ready" && [[ "$ready" == ready ]]; }
+        wait_for 60 ready || { fail "mutter did not start"; summary; exit 1; }
+        on_mutter() { env XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY="$socket" "$@"; }
+        # The window's size in logical pixels and its client's width, once
+        # two frames in a row agree; its client area in gnome.png.
+        measured=""
+        settled() {
+            local now
+            now=$(on_mutter /usr/bin/python3 "$here/mutter.py" window "$work/gnome.png") &&
+                [[ "$now" == "$measured" ]] && return 0
+            measured=$now
+            return 1
+        }
+        # mutter offers the fractional scales only with Debian's settings for
+        # GNOME: otherwise it sets the nearest whole one.
+        offered() {
+            awk -v got="$1" -v wanted="$2" 'BEGIN { exit !(got - wanted < 0.01 && wanted - got < 0.01) }' ||
+                { fail "mutter offers no scale of $2 (it set $1)"; return 1; }
+        }
+        # The window as large as at 100 %, in logical pixels, give or take the
+        # one that its edges round to; every text whole, after a key that
+        # takes the selection away.
+        on_screen() {
+            measured=""
+            wait_for 20 settled || { fail "$1: the window did not settle: $measured"; return 1; }
+            on_mutter /usr/bin/python3 "$here/mutter.py" keys $'\r5' # the input's 0 becomes 5
+            measured=""
+            wait_for 20 settled || { fail "$1: the window did not settle: $measured"; return 1; }
+            read -r w h <<<"$measured"
+            echo "$1: $w x $h logical pixels"
+            [[ -z "${size:-}" ]] && size="$w $h"
+            read -r w1 h1 <<<"$size"
+            ((w - w1 <= 1 && w1 - w <= 1 && h - h1 <= 1 && h1 - h <= 1)) && pass ||
+                fail "$1: $w x $h, at 100 % $w1 x $h1"
+            readable_picture "$work/gnome.png" "$1" light "$scale"
+        }
+        for wanted in 1 1.25 1.5 1.75 2; do
+            scale=$(on_mutter /usr/bin/python3 "$here/mutter.py" scale "$wanted")
+            offered "$scale" "$wanted" || continue
+            XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland "$zandrel" &
+            pid=$!
+            portal_says "answered font-name text-scaling-factor" || fail "no portal's answer"
+            # The pictures at 125 and 150 % that make screenshot asks for.
+            case $wanted in
+            1.25) picture=zandrel-125.png ;;
+            1.5) picture=zandrel-150.png ;;
+            *) picture="" ;;
+            esac
+            on_screen "started at $scale" && [[ -n "$picture" && -n "${ZANDREL_SCREENSHOTS:-}" ]] &&
+                cp "$work/gnome.png" "$ZANDREL_SCREENSHOTS/$picture"
+            stop
+        done
+        on_mutter /usr/bin/python3 "$here/mutter.py" scale 1 >/dev/null
+        XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland "$zandrel" &
+        pid=$!
+        on_screen "started at 1.00" || exit 1
+        for wanted in 1.25 1.5 1.75 2 1; do
+            scale=$(on_mutter /usr/bin/python3 "$here/mutter.py" scale "$wanted")
+            offered "$scale" "$wanted" && on_screen "changed to $scale"
+        done
+        stop
+        kill "$mutter"
+        wait "$mutter"
+        rm -rf "$runtime"
         ;;
     malformed)
         echo "== malformed values change nothing"
@@ -278,8 +356,6 @@ if [[ "${1:-}" == --session ]]; then
     exit
 fi
 
-COLOR_SCHEME=prefer-dark "$scripts/with-gnome-session.sh" "$0" --session "$zandrel" gnome ||
-    fail "GNOME's dark style"
 # A bus with nothing to start: no portal, or only the late one of this test.
 cat >"$work/bus.conf" <<'CONF'
 <!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
@@ -295,6 +371,14 @@ cat >"$work/bus.conf" <<'CONF'
   </policy>
 </busconfig>
 CONF
+if [[ "${2:-}" == mutter ]]; then
+    dbus-run-session --config-file="$work/bus.conf" -- "$0" --session "$zandrel" mutter ||
+        fail mutter
+    summary
+    exit
+fi
+COLOR_SCHEME=prefer-dark "$scripts/with-gnome-session.sh" "$0" --session "$zandrel" gnome ||
+    fail "GNOME's dark style"
 for case in late high burst font malformed overtaken none; do
     dbus-run-session --config-file="$work/bus.conf" -- "$0" --session "$zandrel" "$case" ||
         fail "$case"
