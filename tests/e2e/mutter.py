@@ -5,16 +5,20 @@ monitor, on the session bus it is given, as on a GNOME desktop
 with PipeWire and WirePlumber beside it for its screen casts.
 
   mutter.py serve          starts the three in XDG_RUNTIME_DIR, prints "ready
-                           WAYLAND_DISPLAY" once mutter answers, and ends
-                           them, by their PIDs, when it is terminated
+                           WAYLAND_DISPLAY" once mutter answers, then reads
+                           commands, one a line: "keys WORD...", each word
+                           typed through mutter's remote desktop as a
+                           keyboard would (Return is Enter, anything else its
+                           characters), answered "typed"; at the end of its
+                           input, or terminated, it ends the three by their
+                           PIDs. The remote desktop's session lasts as long:
+                           mutter takes the focus from the window as one ends.
   mutter.py scale X        sets the monitor's scale the way GNOME's Settings
                            does (ApplyMonitorsConfig, temporarily), to the
                            offered scale nearest X; prints it
   mutter.py window FILE    one frame of the monitor: finds the one window on
                            it, writes its client area to FILE, and prints the
                            window's size in logical pixels
-  mutter.py keys TEXT      types TEXT's characters as a keyboard would, through
-                           mutter's remote desktop; a carriage return is Enter
 
 Usage: see above. The window's frame is Qt's own (mutter draws none for
 Wayland clients): a border of one logical pixel and a title bar above."""
@@ -74,7 +78,6 @@ def serve():
             except subprocess.TimeoutExpired:
                 child.kill()
     signal.signal(signal.SIGTERM, lambda *_: (end(), sys.exit(0)))
-    signal.signal(signal.SIGINT, lambda *_: (end(), sys.exit(0)))
     start("pipewire")
     start("wireplumber")
     start("mutter", "--headless", "--wayland", "--no-x11", "--virtual-monitor", MONITOR)
@@ -94,8 +97,37 @@ def serve():
     sockets = [name for name in os.listdir(os.environ["XDG_RUNTIME_DIR"])
                if name.startswith("wayland-") and not name.endswith(".lock")]
     print("ready", sorted(sockets)[0], flush=True)
-    while all(child.poll() is None for child in children):
-        signal.pause()
+    keyboard = RemoteKeyboard(connection)
+    for line in sys.stdin:
+        words = line.split()
+        if words[:1] == ["keys"]:
+            keyboard.type(words[1:])
+            print("typed", flush=True)
+    keyboard.stop()
+    end()
+
+
+class RemoteKeyboard:
+    """A keyboard through mutter's remote desktop, for as long as it lives."""
+    NAME, PATH = "org.gnome.Mutter.RemoteDesktop", "/org/gnome/Mutter/RemoteDesktop"
+
+    def __init__(self, connection):
+        self.connection = connection
+        self.session, = self.call(self.PATH, self.NAME, "CreateSession", reply="(o)").unpack()
+        self.call(self.session, self.NAME + ".Session", "Start")
+
+    def call(self, path, interface, method, args=None, reply=None):
+        return call(self.connection, self.NAME, path, interface, method, args, reply)
+
+    def type(self, words):
+        for word in words:
+            for keysym in [RETURN] if word == "Return" else [ord(c) for c in word]:
+                for pressed in (True, False):
+                    self.call(self.session, self.NAME + ".Session", "NotifyKeyboardKeysym",
+                              GLib.Variant("(ub)", (keysym, pressed)))
+
+    def stop(self):
+        self.call(self.session, self.NAME + ".Session", "Stop")
 
 
 def scale(wanted):
@@ -161,22 +193,6 @@ def window(path):
     print(round((right - left) / monitor_scale), round((bottom - top) / monitor_scale))
 
 
-def keys(text):
-    connection = bus()
-    name, path = "org.gnome.Mutter.RemoteDesktop", "/org/gnome/Mutter/RemoteDesktop"
-    session, = call(connection, name, path, name, "CreateSession", reply="(o)").unpack()
-    interface = name + ".Session"
-    call(connection, name, session, interface, "Start")
-    try:
-        for character in text:
-            for pressed in (True, False):
-                keysym = RETURN if character == "\r" else ord(character)
-                call(connection, name, session, interface, "NotifyKeyboardKeysym",
-                     GLib.Variant("(ub)", (keysym, pressed)))
-    finally:
-        call(connection, name, session, interface, "Stop")
-
-
 def main():
     command = sys.argv[1]
     if command == "serve":
@@ -185,8 +201,6 @@ def main():
         scale(float(sys.argv[2]))
     elif command == "window":
         window(sys.argv[2])
-    elif command == "keys":
-        keys(sys.argv[2])
     else:
         sys.exit(__doc__)
 

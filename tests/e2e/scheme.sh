@@ -235,10 +235,20 @@ if [[ "${1:-}" == --session ]]; then
         portal 0 "font-name=DejaVu Sans 11" text-scaling-factor=1.0
         # mutter's, PipeWire's and the program's sockets, apart from other tests'.
         runtime=$(mktemp -d)
-        XDG_RUNTIME_DIR="$runtime" /usr/bin/python3 "$here/mutter.py" serve >"$runtime/ready" &
+        mkfifo "$runtime/commands"
+        XDG_RUNTIME_DIR="$runtime" /usr/bin/python3 "$here/mutter.py" serve \
+            <"$runtime/commands" >"$runtime/said" &
         mutter=$!
-        ready() { read -r ready socket <"$runtime/ready" && [[ "$ready" == ready ]]; }
+        exec {commands}>"$runtime/commands"
+        ready() { read -r ready socket <"$runtime/said" && [[ "$ready" == ready ]]; }
         wait_for 60 ready || { fail "mutter did not start"; summary; exit 1; }
+        typed() { [[ $(grep -c '^typed$' "$runtime/said") == "$1" ]]; }
+        keys_typed=0
+        # Enter selects the input's number, 5 replaces it.
+        enter_5() {
+            echo "keys Return 5" >&"$commands"
+            wait_for 5 typed $((++keys_typed)) || fail "mutter typed nothing"
+        }
         on_mutter() { env XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY="$socket" "$@"; }
         # The window's size in logical pixels and its client's width, once
         # two frames in a row agree; its client area in gnome.png.
@@ -262,7 +272,7 @@ if [[ "${1:-}" == --session ]]; then
         on_screen() {
             measured=""
             wait_for 20 settled || { fail "$1: the window did not settle: $measured"; return 1; }
-            on_mutter /usr/bin/python3 "$here/mutter.py" keys $'\r5' # the input's 0 becomes 5
+            enter_5
             measured=""
             wait_for 20 settled || { fail "$1: the window did not settle: $measured"; return 1; }
             read -r w h <<<"$measured"
@@ -298,7 +308,7 @@ if [[ "${1:-}" == --session ]]; then
             offered "$scale" "$wanted" && on_screen "changed to $scale"
         done
         stop
-        kill "$mutter"
+        exec {commands}>&-
         wait "$mutter"
         rm -rf "$runtime"
         ;;

@@ -77,6 +77,14 @@ DesktopScheme::DesktopScheme(QWidget* window, Runtime::AppearancePortal* portal)
     });
 }
 
+std::optional<QColor> DesktopScheme::edgeInk() const
+{
+    if (!m_highContrast || !m_scheme) {
+        return std::nullopt;
+    }
+    return ToQColor(m_scheme->text);
+}
+
 void DesktopScheme::follow()
 {
     // The application's palette is the platform's: the dark one is the

@@ -2,7 +2,10 @@
 
 #include "window/ColourScheme.h"
 
+#include <QColor>
 #include <QObject>
+
+#include <optional>
 
 class QWidget;
 namespace Runtime {
@@ -25,7 +28,8 @@ public:
     // Draws the window as the portal's latest word and the platform's
     // palette ask now.
     void follow();
-    [[nodiscard]] bool highContrast() const { return m_highContrast; }
+    // In high contrast, the colour every edge is drawn in; none otherwise.
+    [[nodiscard]] std::optional<QColor> edgeInk() const;
 
 signals:
     // The portal told of a change. It may send any number in a row, and

@@ -75,7 +75,7 @@ void Form1::adapt()
     m_scheme->follow();
     for (const Row row : Controls::Rows) {
         static_cast<ResultBox*>(m_controls[Controls::Of(row).result])
-            ->adapt(palette(), m_scheme->highContrast());
+            ->adapt(palette(), m_scheme->edgeInk());
     }
     placeControls();
 }

@@ -14,7 +14,7 @@ ResultBox::ResultBox(QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void ResultBox::adapt(const QPalette& window, bool highContrast)
+void ResultBox::adapt(const QPalette& window, std::optional<QColor> highContrastInk)
 {
     const Contrast::Rgb shade =
         Contrast::ResultShade({.boxBackground = ToRgb(window.color(QPalette::Base)),
@@ -23,14 +23,14 @@ void ResultBox::adapt(const QPalette& window, bool highContrast)
     QPalette own;
     own.setColor(QPalette::Base, ToQColor(shade));
     setPalette(own);
-    const std::optional<QColor> edge =
-        highContrast ? std::optional(window.color(QPalette::Text)) : std::nullopt;
-    if (edge == m_dottedEdge) {
+    if (highContrastInk == m_dottedEdge) {
         return;
     }
-    m_dottedEdge = edge;
-    setStyleSheet(highContrast ? QStringLiteral("QLineEdit { border-color: transparent; }")
-                               : QString());
+    if (highContrastInk.has_value() != m_dottedEdge.has_value()) {
+        setStyleSheet(highContrastInk ? QStringLiteral("QLineEdit { border-color: transparent; }")
+                                      : QString());
+    }
+    m_dottedEdge = highContrastInk;
     update();
 }
 

@@ -17,10 +17,10 @@ public:
 
     // The box's whole look, from its window's colours. It stands apart from
     // the inputs by a shade of its own; in high contrast, where every box has
-    // an edge in the text's colour, by a dotted edge instead, which it draws
-    // itself in whole device pixels (a style sheet's dotted pen is smeared to
-    // grey at a fractional scale) in the room of the solid one.
-    void adapt(const QPalette& window, bool highContrast);
+    // an edge in one ink, by a dotted edge instead, which it draws itself in
+    // whole device pixels (a style sheet's dotted pen is smeared to grey at a
+    // fractional scale) in the room of the solid one.
+    void adapt(const QPalette& window, std::optional<QColor> highContrastInk);
 
 signals:
     void laidOut();
