@@ -267,12 +267,14 @@ if [[ "${1:-}" == --session ]]; then
                 { fail "mutter offers no scale of $2 (it set $1)"; return 1; }
         }
         # The window as large as at 100 %, in logical pixels, give or take the
-        # one that its edges round to; every text whole, after a key that
-        # takes the selection away.
+        # one that its edges round to; every text whole. TYPING ($2): once it
+        # is up, keys that take the selection away first.
         on_screen() {
-            measured=""
-            wait_for 20 settled || { fail "$1: the window did not settle: $measured"; return 1; }
-            enter_5
+            if [[ -n "${2:-}" ]]; then
+                measured=""
+                wait_for 20 settled || { fail "$1: the window did not settle: $measured"; return 1; }
+                enter_5
+            fi
             measured=""
             wait_for 20 settled || { fail "$1: the window did not settle: $measured"; return 1; }
             read -r w h <<<"$measured"
@@ -295,14 +297,14 @@ if [[ "${1:-}" == --session ]]; then
             1.5) picture=zandrel-150.png ;;
             *) picture="" ;;
             esac
-            on_screen "started at $scale" && [[ -n "$picture" && -n "${ZANDREL_SCREENSHOTS:-}" ]] &&
+            on_screen "started at $scale" typing && [[ -n "$picture" && -n "${ZANDREL_SCREENSHOTS:-}" ]] &&
                 cp "$work/gnome.png" "$ZANDREL_SCREENSHOTS/$picture"
             stop
         done
         on_mutter /usr/bin/python3 "$here/mutter.py" scale 1 >/dev/null
         XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland "$zandrel" &
         pid=$!
-        on_screen "started at 1.00" || exit 1
+        on_screen "started at 1.00" typing || exit 1
         for wanted in 1.25 1.5 1.75 2 1; do
             scale=$(on_mutter /usr/bin/python3 "$here/mutter.py" scale "$wanted")
             offered "$scale" "$wanted" && on_screen "changed to $scale"
