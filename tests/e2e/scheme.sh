@@ -70,8 +70,14 @@ stop() {
     wait "$pid" 2>/dev/null
 }
 # Every text readable and the results apart, in the colours it has now: $1.
+# A picture taken while a change is still being drawn is taken again, for up
+# to two seconds.
 readable() {
-    import -window "$wid" "$work/$1.png"
+    shot_readable() {
+        import -window "$wid" "$work/$1.png" &&
+            /usr/bin/python3 "$here/contrast.py" "$work/$1.png" "$ZANDREL_DESIGN" "$1" >/dev/null
+    }
+    wait_for 2 shot_readable "$1"
     readable_picture "$work/$1.png" "$2" "$1"
 }
 # The same of a picture of the client area: $1; $2 says when, $3 the colours,
