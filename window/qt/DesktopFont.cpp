@@ -20,92 +20,87 @@ constexpr double LargestPoints = 96.0;
 // How far Xft.dpi, a whole number, may be from a scaling worked out exactly.
 constexpr double DpiRounding = 1.0;
 
+// Pango's words for style, variant, weight, stretch and gravity, and what
+// each sets. Gravity, and the variants Qt has no counterpart for, are read and
+// left: the window's text stays upright and as it is written.
+enum class Sets { Nothing, Italic, SmallCaps, Weight, Stretch };
 struct StyleWord {
     QLatin1StringView word;
-    void (*apply)(QFont& font);
+    Sets sets;
+    int value = 0;
 };
-
-// Pango's words for style, variant, weight, stretch and gravity, as it
-// spells them and as it also takes them (without the hyphen). Gravity, and
-// the variants Qt has no counterpart for, are read and left: the window's
-// text stays upright and as it is written.
-template <QFont::Weight W>
-void weight(QFont& font)
-{
-    font.setWeight(W);
-}
-template <int S>
-void stretch(QFont& font)
-{
-    font.setStretch(S);
-}
-void italic(QFont& font)
-{
-    font.setItalic(true);
-}
-void smallCaps(QFont& font)
-{
-    font.setCapitalization(QFont::SmallCaps);
-}
-void nothing(QFont& /*font*/) {}
-
 const StyleWord StyleWords[] = {
-    {"Normal"_L1, nothing},
-    {"Roman"_L1, nothing},
-    {"Oblique"_L1, italic},
-    {"Italic"_L1, italic},
-    {"Small-Caps"_L1, smallCaps},
-    {"All-Small-Caps"_L1, smallCaps},
-    {"Petite-Caps"_L1, nothing},
-    {"All-Petite-Caps"_L1, nothing},
-    {"Unicase"_L1, nothing},
-    {"Title-Caps"_L1, nothing},
-    {"Thin"_L1, weight<QFont::Thin>},
-    {"Ultra-Light"_L1, weight<QFont::ExtraLight>},
-    {"Extra-Light"_L1, weight<QFont::ExtraLight>},
-    {"Light"_L1, weight<QFont::Light>},
-    {"Semi-Light"_L1, weight<static_cast<QFont::Weight>(350)>},
-    {"Demi-Light"_L1, weight<static_cast<QFont::Weight>(350)>},
-    {"Book"_L1, weight<static_cast<QFont::Weight>(380)>},
-    {"Regular"_L1, weight<QFont::Normal>},
-    {"Medium"_L1, weight<QFont::Medium>},
-    {"Semi-Bold"_L1, weight<QFont::DemiBold>},
-    {"Demi-Bold"_L1, weight<QFont::DemiBold>},
-    {"Bold"_L1, weight<QFont::Bold>},
-    {"Ultra-Bold"_L1, weight<QFont::ExtraBold>},
-    {"Extra-Bold"_L1, weight<QFont::ExtraBold>},
-    {"Heavy"_L1, weight<QFont::Black>},
-    {"Black"_L1, weight<QFont::Black>},
-    {"Ultra-Black"_L1, weight<static_cast<QFont::Weight>(1000)>},
-    {"Extra-Black"_L1, weight<static_cast<QFont::Weight>(1000)>},
-    {"Ultra-Condensed"_L1, stretch<QFont::UltraCondensed>},
-    {"Extra-Condensed"_L1, stretch<QFont::ExtraCondensed>},
-    {"Condensed"_L1, stretch<QFont::Condensed>},
-    {"Semi-Condensed"_L1, stretch<QFont::SemiCondensed>},
-    {"Semi-Expanded"_L1, stretch<QFont::SemiExpanded>},
-    {"Expanded"_L1, stretch<QFont::Expanded>},
-    {"Extra-Expanded"_L1, stretch<QFont::ExtraExpanded>},
-    {"Ultra-Expanded"_L1, stretch<QFont::UltraExpanded>},
-    {"Not-Rotated"_L1, nothing},
-    {"South"_L1, nothing},
-    {"Upside-Down"_L1, nothing},
-    {"North"_L1, nothing},
-    {"Rotated-Left"_L1, nothing},
-    {"East"_L1, nothing},
-    {"Rotated-Right"_L1, nothing},
-    {"West"_L1, nothing},
+    {"Normal"_L1, Sets::Nothing},
+    {"Roman"_L1, Sets::Nothing},
+    {"Oblique"_L1, Sets::Italic},
+    {"Italic"_L1, Sets::Italic},
+    {"Small-Caps"_L1, Sets::SmallCaps},
+    {"All-Small-Caps"_L1, Sets::SmallCaps},
+    {"Petite-Caps"_L1, Sets::Nothing},
+    {"All-Petite-Caps"_L1, Sets::Nothing},
+    {"Unicase"_L1, Sets::Nothing},
+    {"Title-Caps"_L1, Sets::Nothing},
+    {"Thin"_L1, Sets::Weight, 100},
+    {"Ultra-Light"_L1, Sets::Weight, 200},
+    {"Extra-Light"_L1, Sets::Weight, 200},
+    {"Light"_L1, Sets::Weight, 300},
+    {"Semi-Light"_L1, Sets::Weight, 350},
+    {"Demi-Light"_L1, Sets::Weight, 350},
+    {"Book"_L1, Sets::Weight, 380},
+    {"Regular"_L1, Sets::Weight, 400},
+    {"Medium"_L1, Sets::Weight, 500},
+    {"Semi-Bold"_L1, Sets::Weight, 600},
+    {"Demi-Bold"_L1, Sets::Weight, 600},
+    {"Bold"_L1, Sets::Weight, 700},
+    {"Ultra-Bold"_L1, Sets::Weight, 800},
+    {"Extra-Bold"_L1, Sets::Weight, 800},
+    {"Heavy"_L1, Sets::Weight, 900},
+    {"Black"_L1, Sets::Weight, 900},
+    {"Ultra-Black"_L1, Sets::Weight, 1000},
+    {"Extra-Black"_L1, Sets::Weight, 1000},
+    {"Ultra-Condensed"_L1, Sets::Stretch, QFont::UltraCondensed},
+    {"Extra-Condensed"_L1, Sets::Stretch, QFont::ExtraCondensed},
+    {"Condensed"_L1, Sets::Stretch, QFont::Condensed},
+    {"Semi-Condensed"_L1, Sets::Stretch, QFont::SemiCondensed},
+    {"Semi-Expanded"_L1, Sets::Stretch, QFont::SemiExpanded},
+    {"Expanded"_L1, Sets::Stretch, QFont::Expanded},
+    {"Extra-Expanded"_L1, Sets::Stretch, QFont::ExtraExpanded},
+    {"Ultra-Expanded"_L1, Sets::Stretch, QFont::UltraExpanded},
+    {"Not-Rotated"_L1, Sets::Nothing},
+    {"South"_L1, Sets::Nothing},
+    {"Upside-Down"_L1, Sets::Nothing},
+    {"North"_L1, Sets::Nothing},
+    {"Rotated-Left"_L1, Sets::Nothing},
+    {"East"_L1, Sets::Nothing},
+    {"Rotated-Right"_L1, Sets::Nothing},
+    {"West"_L1, Sets::Nothing},
 };
 
-bool applyStyle(const QString& word, QFont& font)
+// Pango takes each word with or without its hyphen, in any case.
+bool applyStyle(QString word, QFont& font)
 {
+    word.remove(u'-');
     for (const StyleWord& style : StyleWords) {
-        QString unhyphenated = style.word;
-        unhyphenated.remove(u'-');
-        if (word.compare(style.word, Qt::CaseInsensitive) == 0 ||
-            word.compare(unhyphenated, Qt::CaseInsensitive) == 0) {
-            style.apply(font);
-            return true;
+        if (word.compare(QString(style.word).remove(u'-'), Qt::CaseInsensitive) != 0) {
+            continue;
         }
+        switch (style.sets) {
+        case Sets::Nothing:
+            break;
+        case Sets::Italic:
+            font.setItalic(true);
+            break;
+        case Sets::SmallCaps:
+            font.setCapitalization(QFont::SmallCaps);
+            break;
+        case Sets::Weight:
+            font.setWeight(static_cast<QFont::Weight>(style.value));
+            break;
+        case Sets::Stretch:
+            font.setStretch(style.value);
+            break;
+        }
+        return true;
     }
     return false;
 }
