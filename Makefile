@@ -48,7 +48,7 @@ run: configure
 	$(BUILD_DIR)/zandrel
 
 # Every test, the Windows build's among them, in one schedule. The runs of two
-# exits beside the real clipboard manager: CI sets 20.
+# exits beside the real clipboard manager: 20 for a longer look.
 CLIPMAN_RUNS ?= 3
 test: deps-test build fuzz-smoke windows
 	CLIPMAN_RUNS=$(CLIPMAN_RUNS) ctest --test-dir $(BUILD_DIR) --output-on-failure --parallel $(JOBS)
@@ -61,8 +61,7 @@ test-linux: deps-test build fuzz-smoke
 # The README's two commands as a newcomer types them, in a fresh minimal
 # Debian 12 or 13 root in $(FRESH_DIR)12 or 13, on a clone of the commit:
 # make run shows the window, the build installs, make test passes in full,
-# warnings as errors (needs root or sudo; CI runs both, Debian 12's with
-# CLIPMAN_RUNS=20).
+# warnings as errors (needs root or sudo; CI runs both).
 FRESH_DIR ?= build-debian
 test-debian12: deps-fresh
 	scripts/fresh-debian.sh bookworm $(FRESH_DIR)12 CLIPMAN_RUNS=$(CLIPMAN_RUNS) JOBS=$(JOBS)
