@@ -135,8 +135,9 @@ in_front() {
     [[ "$(xdotool getactivewindow 2>/dev/null)" == "$wid" && $(windows_of zandrel) == 1 ]] &&
         ready_for_keys
 }
-# As a launcher starts a program: a startup id stamped with the time of the
-# user's click or key.
+# The user goes to another program's window; a launcher starts this one
+# again with a startup id stamped with the time of the user's click or key.
+away() { leave; }
 start_again() {
     second_start env DESKTOP_STARTUP_ID="e2e-$$_TIME$(x_server_time)" "$zandrel"
     kill "$other"
