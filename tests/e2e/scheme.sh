@@ -181,10 +181,16 @@ if [[ "${1:-}" == --session ]]; then
         export XDG_CURRENT_DESKTOP=GNOME
         portal 0 "font-name=DejaVu Sans 10" text-scaling-factor=1.5
         start || exit 1
+        # The window shows before the portal's answer is applied. The
+        # portal's signals reach the program after that answer: once the
+        # window is dark, the answer's font and Large Text are in it too.
+        signal org.freedesktop.appearance color-scheme u 1
+        wait_for 5 dark || fail "the dark style at start: $(pixel Label1 -20)"
         large=$(width)
         converts "Large Text at 150 %" # and no selection left to read as text
-        readable light "GNOME's font, Large Text at 150 %"
+        readable dark "GNOME's font, Large Text at 150 %"
         signal org.gnome.desktop.interface text-scaling-factor d 1.0
+        signal org.freedesktop.appearance color-scheme u 0
         narrower() { (($(width) < large * 3 / 4)); }
         wait_for 2 narrower && pass || fail "Large Text off: the window stays $(width) px wide"
         normal=$(width)
