@@ -119,7 +119,7 @@ processes_with() {
     local proc name
     for proc in /proc/[0-9]*; do
         read -r name 2>/dev/null <"$proc/comm" && [[ "$name" == "$1" ]] || continue
-        tr '\0' '\n' <"$proc/environ" 2>/dev/null | grep -qxF "$2" && echo "${proc#/proc/}"
+        tr '\0' '\n' 2>/dev/null <"$proc/environ" | grep -qxF "$2" && echo "${proc#/proc/}"
     done
 }
 # The clipboard keepers serving this test's display: the program starts them
