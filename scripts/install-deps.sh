@@ -79,10 +79,15 @@ fresh=(mmdebstrap xvfb xauth python3 python3-xlib)
 
 updated=0
 install_missing() {
-    local missing=() pkg status
+    local missing=() pkg native
+    native=$(dpkg --print-architecture)
     for pkg in "$@"; do
-        status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)
-        [[ "$status" == "install ok installed" ]] || missing+=("$pkg")
+        # A name without an architecture is the machine's own, whether dpkg
+        # writes it plain or, where another architecture's may be installed
+        # beside it (i386 for Wine, arm64), with the machine's.
+        dpkg-query -W -f='${binary:Package} ${Status}\n' "${pkg%:*}" 2>/dev/null |
+            grep -qxF -e "$pkg install ok installed" -e "$pkg:$native install ok installed" ||
+            missing+=("$pkg")
     done
     ((${#missing[@]} == 0)) && return 0
 
